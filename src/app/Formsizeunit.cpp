@@ -1,0 +1,114 @@
+#include "Formsizeunit.h"
+
+#include "sqmainform.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainterPath>
+#include <QPolygon>
+#include <QRegion>
+#include <QResizeEvent>
+#include <QTabWidget>
+#include "stringgrid.h"
+#include "widgets/widgets.h"
+
+namespace {
+// A rounded rectangle from its edges, as Windows cuts one: the right and bottom edges lie outside.
+QRegion roundRect(int left, int top, int right, int bottom, int ew, int eh)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(left, top, right - left, bottom - top), ew / 2.0, eh / 2.0);
+    return QRegion(path.toFillPolygon().toPolygon());
+}
+} // namespace
+
+QRegion windowOutline(int W, int H)
+{
+    return roundRect(2, 0, W - 4, 90, 20, 20) | roundRect(2, 70, W - 4, H - 41, 10, 10) |
+           roundRect(0, H - 55, 390, H - 20, 10, 10);
+}
+
+QSize TSQMainForm::outerSize() const
+{
+    return frameGeometry().size();
+}
+
+void TSQMainForm::setOuterSize(int width, int height)
+{
+    m_requestedOuter = QSize(width, height);
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(width - frame.width(), height - frame.height());
+}
+
+void TSQMainForm::changePageSize(int tag)
+{
+    for (QAction* a : {size640Menu, size800Menu, size1024Menu, sizeCustMenu})
+        a->setChecked(false);
+    if (tag == 640 || tag == 800 || tag == 1024) {
+        const QSize size = presetWindowSize(tag, false);
+        setOuterSize(size.width(), size.height());
+        (tag == 640 ? size640Menu : tag == 800 ? size800Menu : size1024Menu)->setChecked(true);
+        IniFile->writeInteger(QStringLiteral("Options"), QStringLiteral("ScreenRes"), tag);
+    } else if (tag == 999) {
+        sizeCustMenu->setChecked(true);
+        IniFile->writeInteger(QStringLiteral("Options"), QStringLiteral("ScreenRes"), 999);
+        IniFile->writeInteger(QStringLiteral("Options"), QStringLiteral("XRes"), outerSize().width());
+        IniFile->writeInteger(QStringLiteral("Options"), QStringLiteral("YRes"), outerSize().height());
+    }
+    layOutMainWindow();
+}
+
+void TSQMainForm::layOutMainWindow()
+{
+    ++m_layoutDepth;
+    const QSize start = outerSize();
+    const MainLayout l = computeMainLayout(start.width(), start.height());
+    // Enforcing the minimum resizes the window, which runs this step again, nested, for the new size.
+    if (l.windowWidth != start.width() || l.windowHeight != start.height())
+        setOuterSize(l.windowWidth, l.windowHeight);
+
+    RosterStringGrid->resize(l.gridWidth, l.gridHeight);
+    MainPageControl->resize(l.pageWidth, l.pageHeight);
+    LUOptionsGroupBox->move(l.optionsLeft, LUOptionsGroupBox->y());
+    LUTotalsGroupBox->move(l.optionsLeft, LUTotalsGroupBox->y());
+    validPanel->move(l.validPanelLeft, validPanel->y());
+    infoPanel->resize(l.infoPanelWidth, infoPanel->height());
+    TeamInfListBox->resize(l.listWidth, l.teamInfHeight);
+    StartersLabel->move(StartersLabel->x(), l.startersLabelTop);
+    StartersListBox->setGeometry(StartersListBox->x(), l.startersTop, l.listWidth, l.startersHeight);
+    SubstitutesLabel->move(SubstitutesLabel->x(), l.substitutesLabelTop);
+    SubsListBox->setGeometry(SubsListBox->x(), l.subsTop, l.listWidth, l.subsHeight);
+    pitchPanel->setGeometry(l.pitchLeft, pitchPanel->y(), l.pitchWidth, pitchPanel->height());
+    applyWindowOutline();
+    --m_layoutDepth;
+}
+
+void TSQMainForm::applyWindowOutline()
+{
+    const QSize outer = outerSize();
+    // The mask is set on the client window; the outline is given in outer coordinates.
+    const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();
+    setMask(windowOutline(outer.width(), outer.height()).translated(-clientOffset));
+    update();
+}
+
+void TSQMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (IniFile)
+        guard([this] { changePageSize(0); });
+}
+
+void TSQMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // Only now does the window have its frame: give it the outer size asked for before it was shown.
+    if (m_requestedOuter.isValid() && outerSize() != m_requestedOuter)
+        setOuterSize(m_requestedOuter.width(), m_requestedOuter.height());
+    layOutMainWindow();
+}

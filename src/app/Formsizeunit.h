@@ -1,0 +1,9 @@
+// The main window's sizing commands, its layout step and its rounded outline.
+#pragma once
+
+#include "formlayout.h"
+
+class QRegion;
+
+// The visible part of a window of outer size W by H: three rounded rectangles, in outer window coordinates.
+QRegion windowOutline(int W, int H);

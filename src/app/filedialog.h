@@ -1,0 +1,39 @@
+// The program's file and folder choosers. TOpenDialog keeps a dialog's title, filter (in the "Text|*.ext|..."
+// form) and starting folder between uses. Tests switch on the test hook and queue the chosen names; an empty
+// name is a cancel.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+class TOpenDialog : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString title MEMBER Title)
+    Q_PROPERTY(QString filter MEMBER Filter)
+    Q_PROPERTY(QString initialDir MEMBER InitialDir)
+public:
+    TOpenDialog(const QString& name, QString title, QString filter, QObject* parent);
+    QString Title;
+    QString Filter;
+    QString InitialDir;
+
+    // The chosen file's path, or an empty text when the user cancels.
+    QString execute(QWidget* parent);
+};
+
+namespace FileDialog {
+// The folder chosen, or an empty text on cancel.
+QString chooseFolder(QWidget* parent, const QString& title, const QString& startFolder);
+
+// "Roster Files|*.ros|All files|*.*" as Qt writes it: "Roster Files (*.ros);;All files (*.*)".
+QString qtFilter(const QString& filter);
+
+void enableTestHook();
+void queueAnswer(const QString& path);
+struct Asked {
+    QString title, filter, folder;
+};
+QList<Asked> takeAsked();
+} // namespace FileDialog

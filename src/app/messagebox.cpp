@@ -1,0 +1,124 @@
+#include "messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace MessageBox {
+namespace {
+
+struct Hook {
+    bool enabled = false;
+    QList<Button> answers;
+    QList<Shown> shown;
+    QStringList unanswered;
+};
+
+Hook& hook()
+{
+    static Hook h;
+    return h;
+}
+
+QMessageBox::StandardButton standard(Button b)
+{
+    switch (b) {
+    case Ok: return QMessageBox::Ok;
+    case Cancel: return QMessageBox::Cancel;
+    case Yes: return QMessageBox::Yes;
+    case No: return QMessageBox::No;
+    case Abort: return QMessageBox::Abort;
+    case Retry: return QMessageBox::Retry;
+    case Help: return QMessageBox::Help;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+QString buttonName(Button b)
+{
+    static const char* names[] = {"OK", "Cancel", "Yes", "No", "Abort", "Retry", "Help"};
+    return QString::fromLatin1(names[b]);
+}
+
+Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons)
+{
+    const QString shownTitle = title.isEmpty() ? QApplication::applicationName() : title;
+    Hook& h = hook();
+    if (h.enabled) {
+        h.shown.append({icon, shownTitle, text, buttons});
+        if (buttons.size() <= 1)
+            return buttons.value(0, Ok);
+        if (h.answers.isEmpty()) {
+            h.unanswered.append(text);
+            return buttons.first();
+        }
+        return h.answers.takeFirst();
+    }
+
+    QMessageBox box(parent);
+    box.setWindowTitle(shownTitle);
+    box.setText(text);
+    box.setIcon(icon == Information ? QMessageBox::Information
+                : icon == Warning   ? QMessageBox::Warning
+                : icon == Critical  ? QMessageBox::Critical
+                : icon == Question  ? QMessageBox::Question
+                                    : QMessageBox::NoIcon);
+    QMessageBox::StandardButtons set;
+    for (Button b : buttons)
+        set |= standard(b);
+    box.setStandardButtons(set);
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(standard(buttons.first()));
+        box.setEscapeButton(standard(buttons.size() > 1 ? buttons.last() : buttons.first()));
+    }
+    const int result = box.exec();
+    for (Button b : buttons)
+        if (result == standard(b))
+            return b;
+    return buttons.isEmpty() ? Ok : buttons.last();
+}
+
+void plain(QWidget* parent, const QString& text, const QString& title)
+{
+    show(parent, NoIcon, title, text, {Ok});
+}
+
+Button warning(QWidget* parent, const QString& text, const QList<Button>& buttons)
+{
+    return show(parent, Warning, QStringLiteral("Warning"), text, buttons);
+}
+
+Button error(QWidget* parent, const QString& text, const QList<Button>& buttons)
+{
+    return show(parent, Critical, QStringLiteral("Error"), text, buttons);
+}
+
+bool confirm(QWidget* parent, const QString& text)
+{
+    return show(parent, Question, QStringLiteral("Confirm"), text, {Yes, No}) == Yes;
+}
+
+void enableTestHook()
+{
+    hook().enabled = true;
+}
+
+void queueAnswer(Button answer)
+{
+    hook().answers.append(answer);
+}
+
+QList<Shown> takeShown()
+{
+    return std::exchange(hook().shown, {});
+}
+
+QStringList takeUnanswered()
+{
+    hook().answers.clear();
+    return std::exchange(hook().unanswered, {});
+}
+
+} // namespace MessageBox

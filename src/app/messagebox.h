@@ -1,0 +1,43 @@
+// The one way the program shows a message box. Tests switch on the test hook: boxes are then recorded, not
+// shown, and answered from a queue (a box with a single button needs no queued answer).
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace MessageBox {
+
+enum Button { Ok, Cancel, Yes, No, Abort, Retry, Help };
+enum Icon { NoIcon, Information, Warning, Critical, Question };
+
+struct Shown {
+    Icon icon;
+    QString title;
+    QString text;
+    QList<Button> buttons;
+};
+
+Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons);
+
+// A plain box with an OK button; an empty title shows the program's name.
+void plain(QWidget* parent, const QString& text, const QString& title = QString());
+// A warning box with the named buttons, titled "Warning".
+Button warning(QWidget* parent, const QString& text, const QList<Button>& buttons);
+// An error box with the named buttons, titled "Error".
+Button error(QWidget* parent, const QString& text, const QList<Button>& buttons = {Ok});
+// A confirmation with Yes and No, titled "Confirm"; true only on Yes.
+bool confirm(QWidget* parent, const QString& text);
+
+QString buttonName(Button b);
+
+// Test hook.
+void enableTestHook();
+void queueAnswer(Button answer);
+QList<Shown> takeShown();
+// Boxes that offered a choice while no answer was queued (they were answered with their first button).
+QStringList takeUnanswered();
+
+} // namespace MessageBox

@@ -1,0 +1,622 @@
+#include "sqmainform.h"
+
+#include "aboutbox.h"
+#include "errors.h"
+#include "filedialog.h"
+#include "Formsizeunit.h"
+#include "helpwindow.h"
+#include "messagebox.h"
+#include "stringgrid.h"
+#include "squad/lineupchecker.h"
+#include "squad/viewer.h"
+#include "widgets/widgets.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+TSQMainForm* SQMainForm = nullptr;
+
+namespace {
+const QColor kWindowColour(192, 220, 192);
+
+template <typename T> T* named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* label(const QString& text, QWidget* parent, int x, int y, const QString& name = QString())
+{
+    auto* l = new QLabel(text, parent);
+    if (!name.isEmpty())
+        l->setObjectName(name);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QComboBox* dropDown(const QString& name, QWidget* parent, const QRect& geometry)
+{
+    auto* box = named(new QComboBox(parent), name);
+    box->setEditable(false);
+    box->setGeometry(geometry);
+    return box;
+}
+} // namespace
+
+TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent) : QMainWindow(parent)
+{
+    SQMainForm = this;
+    setObjectName(QStringLiteral("SQMainForm"));
+    setWindowTitle(QStringLiteral("Squadrant "));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kWindowColour);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    buildMenus();
+    buildTopStrip(central);
+    MainPageControl = named(new QTabWidget(central), QStringLiteral("MainPageControl"));
+    MainPageControl->setTabPosition(QTabWidget::South);
+    MainPageControl->setGeometry(2, 60, 789, 492);
+    buildMainSheet();
+    buildLineupSheet();
+    buildAuctionSheet();
+    buildPressSheet();
+    buildSummarySheet();
+    buildPopups();
+    OpenRosDialog = new TOpenDialog(QStringLiteral("OpenRosDialog"), QStringLiteral("Open Roster File"),
+                                    QStringLiteral("Roster Files|*.ros|All files|*.*"), this);
+    OpenLineupDialog = new TOpenDialog(QStringLiteral("OpenLineupDialog"), QStringLiteral("Open Lineup"),
+                                       QStringLiteral("Lineup files|*.txt|All Files (*.*)|*.*"), this);
+    connect(MainPageControl, &QTabWidget::currentChanged, this, [this] { guard([this] { MainPageControlChange(); }); });
+
+    setOuterSize(799, 600);
+    TeamTactic.clear();
+    WorkDir.clear();
+    BidPlayerName.clear();
+    applyWindowOutline();
+
+    // The create handler.
+    IniFile = std::make_unique<TIniFile>(iniPath);
+    if (!QFileInfo::exists(iniPath)) {
+        m_startFailed = true;
+        const auto answer = MessageBox::error(this, QStringLiteral("WARNING INI file not found (see Help)"),
+                                              {MessageBox::Abort, MessageBox::Help});
+        m_helpAsked = answer == MessageBox::Help;
+    }
+    TacticChanges.clear();
+    OppPlayers.clear();
+    ZipBuilder1.Load_Zip_Dll();
+    setUpMainWindow();
+}
+
+TSQMainForm::~TSQMainForm()
+{
+    ZipBuilder1.Unload_Zip_Dll();
+    if (SQMainForm == this)
+        SQMainForm = nullptr;
+}
+
+void TSQMainForm::guard(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const SquadError& e) {
+        MessageBox::error(this, e.message());
+    } catch (const std::exception& e) {
+        MessageBox::error(this, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
+                                void (TSQMainForm::*handler)())
+{
+    auto* action = named(new QAction(caption, this), name);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    if (menu)
+        menu->addAction(action);
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
+    return action;
+}
+
+void TSQMainForm::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("File1"));
+    OpenSubMenu = addAction(file, QStringLiteral("OpenSubMenu"), QStringLiteral("&Open Roster"), QKeySequence(QStringLiteral("Ctrl+O")), &TSQMainForm::OpenRosterClick);
+    OpenLineupMenu = addAction(file, QStringLiteral("OpenLineupMenu"), QStringLiteral("Open &Lineup"), {}, &TSQMainForm::OpenLineupMenuClick);
+    file->addSeparator()->setObjectName(QStringLiteral("N1"));
+    SaveLineupMenu = addAction(file, QStringLiteral("SaveLineupMenu"), QStringLiteral("&Save Lineup"), QKeySequence(QStringLiteral("Ctrl+S")), &TSQMainForm::SaveLineupMenuClick);
+    SaveView1 = addAction(file, QStringLiteral("SaveView1"), QStringLiteral("Save && &View"), QKeySequence(QStringLiteral("Ctrl+E")), &TSQMainForm::SaveView1Click);
+    NewLineupMenu = addAction(file, QStringLiteral("NewLineupMenu"), QStringLiteral("&New Lineup"), QKeySequence(QStringLiteral("Ctrl+N")), &TSQMainForm::NewLineupMenuClick);
+    file->addSeparator()->setObjectName(QStringLiteral("N4"));
+    ExitMenu = addAction(file, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")), &TSQMainForm::ExitMenuClick);
+
+    QMenu* options = named(bar->addMenu(QStringLiteral("&Options")), QStringLiteral("Options1"));
+    QMenu* league = named(options->addMenu(QStringLiteral("League")), QStringLiteral("League1"));
+    MenuNoWG = addAction(league, QStringLiteral("MenuNoWG"), QStringLiteral("LGM"), {}, &TSQMainForm::MenuNoWGClick);
+    MenuFullMSWL = addAction(league, QStringLiteral("MenuFullMSWL"), QStringLiteral("MSWL"), {}, &TSQMainForm::MenuFullMSWLClick);
+    auto* leagueGroup = new QActionGroup(this);
+    for (QAction* a : {MenuNoWG, MenuFullMSWL}) {
+        a->setCheckable(true);
+        leagueGroup->addAction(a);
+    }
+    options->addSeparator()->setObjectName(QStringLiteral("N5"));
+    QMenu* configure = named(options->addMenu(QStringLiteral("Configure")), QStringLiteral("Match1"));
+    MenuAutoIncr = addAction(configure, QStringLiteral("MenuAutoIncr"), QStringLiteral("Auto Increase"), {}, &TSQMainForm::MenuAutoIncrClick);
+    MenuAutoIncr->setCheckable(true);
+    SeasonLength1 = addAction(configure, QStringLiteral("SeasonLength1"), QStringLiteral("Season Length"), {}, &TSQMainForm::SeasonLengthClick);
+    HomeBonus = addAction(configure, QStringLiteral("HomeBonus"), QStringLiteral("Home Bonus"), {}, &TSQMainForm::HomeBonusClick);
+    QMenu* steps = named(configure->addMenu(QStringLiteral("Set Time Steps")), QStringLiteral("SetTimeSteps1"));
+    Default1 = addAction(steps, QStringLiteral("Default1"), QStringLiteral("Default"), {}, nullptr);
+    Default1->setEnabled(false);
+    Set15on = addAction(steps, QStringLiteral("Set15on"), QStringLiteral("15 mins ON"), {}, nullptr);
+    Set15off = addAction(steps, QStringLiteral("Set15off"), QStringLiteral("15 mins OFF"), {}, nullptr);
+    auto* stepGroup = new QActionGroup(this);
+    for (QAction* a : {Set15on, Set15off}) {
+        a->setCheckable(true);
+        stepGroup->addAction(a);
+    }
+    connect(Set15on, &QAction::triggered, this, [this] { guard([this] { SetTimeStep(true); }); });
+    connect(Set15off, &QAction::triggered, this, [this] { guard([this] { SetTimeStep(false); }); });
+
+    QMenu* size = named(options->addMenu(QStringLiteral("Form Size")), QStringLiteral("SizeMenu"));
+    const struct {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        const char* key;
+        int tag;
+    } sizes[] = {{&size640Menu, "size640Menu", "640 x 480", "F5", 640},
+                 {&size800Menu, "size800Menu", "800 x 600", "F6", 800},
+                 {&size1024Menu, "size1024Menu", "1024 x 768", "F7", 1024},
+                 {&sizeCustMenu, "sizeCustMenu", "Custom", "", 999}};
+    for (const auto& s : sizes) {
+        *s.action = addAction(size, QString::fromLatin1(s.name), QString::fromLatin1(s.caption),
+                               QKeySequence(QString::fromLatin1(s.key)), nullptr);
+        (*s.action)->setCheckable(true);
+        (*s.action)->setProperty("tag", s.tag);
+        const int tag = s.tag;
+        connect(*s.action, &QAction::triggered, this, [this, tag] { guard([this, tag] { changePageSize(tag); }); });
+    }
+    MenuSelectDirectory = addAction(options, QStringLiteral("MenuSelectDirectory"), QStringLiteral("Directory"), {}, &TSQMainForm::MenuSelectDirectoryClick);
+
+    Help1 = addAction(nullptr, QStringLiteral("Help1"), QStringLiteral("Help"), QKeySequence(QStringLiteral("F1")), &TSQMainForm::HelpClick);
+    bar->addAction(Help1);
+    About1 = addAction(nullptr, QStringLiteral("About1"), QStringLiteral("About"), {}, &TSQMainForm::AboutClick);
+    bar->addAction(About1);
+    // Actions in the menu bar's top level need the window to carry their shortcuts.
+    QMainWindow::addAction(Help1);
+}
+
+void TSQMainForm::buildTopStrip(QWidget* central)
+{
+    ToolBar1 = named(new QToolBar(central), QStringLiteral("ToolBar1"));
+    ToolBar1->setGeometry(0, 2, 104, 30);
+    ToolBar1->setIconSize(QSize(18, 18));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    const struct {
+        QToolButton** button;
+        const char* name;
+        QStyle::StandardPixmap icon;
+        const char* hint;
+        QAction* action;
+    } buttons[] = {{&NewToolbarBtn, "NewToolbarBtn", QStyle::SP_FileIcon, "New Lineup - resets for next match", NewLineupMenu},
+                   {&OpenToolbarBtn, "OpenToolbarBtn", QStyle::SP_DialogOpenButton, "Open Roster File", OpenSubMenu},
+                   {&SaveToolbarBtn, "SaveToolbarBtn", QStyle::SP_DialogSaveButton, "Save Current Lineup", SaveLineupMenu},
+                   {&HelpToolbarBtn, "HelpToolbarBtn", QStyle::SP_DialogHelpButton, "Help on SQDT", Help1}};
+    for (const auto& b : buttons) {
+        auto* button = named(new QToolButton(ToolBar1), QString::fromLatin1(b.name));
+        button->setIcon(style()->standardIcon(b.icon));
+        button->setToolTip(QString::fromLatin1(b.hint));
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setFixedSize(24, 24);
+        QAction* action = b.action;
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        ToolBar1->addWidget(button);
+        *b.button = button;
+    }
+
+    infoPanel = named(new QFrame(central), QStringLiteral("infoPanel"));
+    infoPanel->setFrameShape(QFrame::StyledPanel);
+    infoPanel->setGeometry(104, 0, 275, 58);
+    TeamNameLabel = named(new QLabel(infoPanel), QStringLiteral("TeamNameLabel"));
+    TeamNameLabel->setGeometry(6, 2, 262, 22);
+    QFont big = TeamNameLabel->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.35);
+    TeamNameLabel->setFont(big);
+    TeamNameLabel->setStyleSheet(QStringLiteral("color: red;"));
+    ManageLabel = named(new QLabel(infoPanel), QStringLiteral("ManageLabel"));
+    ManageLabel->setGeometry(6, 24, 200, 16);
+    AbbLabel = named(new QLabel(infoPanel), QStringLiteral("AbbLabel"));
+    AbbLabel->setGeometry(6, 40, 200, 16);
+    AbbLabel->setStyleSheet(QStringLiteral("color: blue;"));
+
+    validPanel = named(new QFrame(central), QStringLiteral("validPanel"));
+    validPanel->setFrameShape(QFrame::StyledPanel);
+    validPanel->setGeometry(380, 0, 316, 58);
+    QFont small = validPanel->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    validPanel->setFont(small);
+    auto* title = label(QStringLiteral("Lineup Checker"), validPanel, 6, 1);
+    QFont bold = small;
+    bold.setBold(true);
+    title->setFont(bold);
+    title->adjustSize();
+    QFont underlined = small;
+    underlined.setUnderline(true);
+    label(QStringLiteral("2:1 rule:"), validPanel, 6, 20)->setFont(underlined);
+    label(QStringLiteral("Squad:"), validPanel, 6, 38)->setFont(underlined);
+    const QColor red(220, 0, 0), purple(128, 0, 128);
+    auto lamp = [&](TLed** led, const char* name, const char* caption, QColor on, int x, int y) {
+        label(QString::fromLatin1(caption), validPanel, x, y);
+        const int w = validPanel->fontMetrics().horizontalAdvance(QString::fromLatin1(caption));
+        *led = new TLed(QString::fromLatin1(name), on, validPanel);
+        (*led)->move(x + w + 3, y + 1);
+    };
+    lamp(&MF21Led, "MF21Led", "MF", red, 60, 20);
+    lamp(&FW21Led, "FW21Led", "FW", red, 100, 20);
+    lamp(&subsLed, "subsLed", "Five Subs", purple, 232, 20);
+    lamp(&valGKLed, "valGKLed", "GK", red, 48, 38);
+    lamp(&valSWLed, "valSWLed", "SW", red, 86, 38);
+    lamp(&valDFLed, "valDFLed", "DF", red, 124, 38);
+    lamp(&valMFLed, "valMFLed", "MF", red, 162, 38);
+    lamp(&valFWLed, "valFWLed", "FW", red, 200, 38);
+    lamp(&starting11Led, "starting11Led", "Starting 11 :", purple, 232, 38);
+    // The two lamps at the right edge stand one above the other.
+    starting11Led->move(296, 39);
+    subsLed->move(296, 21);
+}
+
+void TSQMainForm::buildMainSheet()
+{
+    MainSheet = named(new QWidget, QStringLiteral("MainSheet"));
+    MainPageControl->addTab(MainSheet, QStringLiteral("Lineup Creator"));
+
+    RosterStringGrid = new TStringGrid(QStringLiteral("RosterStringGrid"), SquadColumns, 18, true, MainSheet);
+    RosterStringGrid->setGeometry(2, 2, 514, 430);
+    RosterStringGrid->setRowHeights(16);
+    connect(RosterStringGrid, &TStringGrid::mouseUp, this,
+            [this](const QPoint& pos) { guard([this, pos] { RosterStringGridMouseUp(pos); }); });
+
+    LUOptionsGroupBox = named(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), QStringLiteral("LUOptionsGroupBox"));
+    LUOptionsGroupBox->setGeometry(520, 0, 268, 300);
+    QWidget* g = LUOptionsGroupBox;
+    label(QStringLiteral("Session"), g, 8, 22, QStringLiteral("SessionLabel"));
+    SessionNoComboBox = dropDown(QStringLiteral("SessionNoComboBox"), g, QRect(58, 18, 56, 22));
+    label(QStringLiteral("Match No."), g, 124, 22, QStringLiteral("MatchLabel"));
+    MatchNoComboBox = dropDown(QStringLiteral("MatchNoComboBox"), g, QRect(192, 18, 60, 22));
+    label(QStringLiteral("Home Bonus"), g, 8, 50, QStringLiteral("Label2"));
+    HBCombo = dropDown(QStringLiteral("HBCombo"), g, QRect(80, 46, 50, 22));
+    label(QStringLiteral("Opponent"), g, 138, 50, QStringLiteral("OppLabel"));
+    ChooseOppButton = named(new QPushButton(QStringLiteral("None"), g), QStringLiteral("ChooseOppButton"));
+    ChooseOppButton->setGeometry(196, 45, 62, 24);
+    ChooseOppButton->setToolTip(QStringLiteral("Select Opponent for current match"));
+    connect(ChooseOppButton, &QPushButton::clicked, this, [this] { guard([this] { ChooseOppButtonClick(); }); });
+    MatchTacBtnWithColor1 = named(new QPushButton(QStringLiteral("Team Tactics"), g), QStringLiteral("MatchTacBtnWithColor1"));
+    MatchTacBtnWithColor1->setGeometry(8, 78, 96, 26);
+    MatchTacBtnWithColor1->setToolTip(QStringLiteral("Enter Tactics for current match"));
+    connect(MatchTacBtnWithColor1, &QPushButton::clicked, this, [this] { guard([this] { MatchTacBtnClick(); }); });
+    TTListBox = named(new QListWidget(g), QStringLiteral("TTListBox"));
+    TTListBox->setGeometry(110, 74, 150, 40);
+    TTListBox->setFrameShape(QFrame::NoFrame);
+    QFont tiny = TTListBox->font();
+    tiny.setPointSizeF(tiny.pointSizeF() * 0.7);
+    TTListBox->setFont(tiny);
+    TTListBox->setStyleSheet(QStringLiteral("background: transparent;"));
+    label(QStringLiteral("Penalty Taker"), g, 8, 124, QStringLiteral("PTakeLabel"));
+    PTakeBox = dropDown(QStringLiteral("PTakeBox"), g, QRect(96, 120, 162, 22));
+    label(QStringLiteral("Train (TP)"), g, 8, 150, QStringLiteral("TPLabel"));
+    label(QStringLiteral("Coach (CP)"), g, 136, 150, QStringLiteral("CPLabel"));
+    TPBox = dropDown(QStringLiteral("TPBox"), g, QRect(8, 168, 122, 22));
+    CPBox = dropDown(QStringLiteral("CPBox"), g, QRect(136, 168, 122, 22));
+    TPListBox = named(new QListWidget(g), QStringLiteral("TPListBox"));
+    TPListBox->setGeometry(8, 194, 122, 68);
+    CPListBox = named(new QListWidget(g), QStringLiteral("CPListBox"));
+    CPListBox->setGeometry(136, 194, 122, 68);
+    auto* hint = label(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 266, QStringLiteral("Label1"));
+    hint->setWordWrap(true);
+    hint->setGeometry(8, 266, 250, 30);
+    connect(TPBox, &QComboBox::activated, this, [this] { guard([this] { TPBoxChange(); }); });
+    connect(CPBox, &QComboBox::activated, this, [this] { guard([this] { CPBoxChange(); }); });
+    for (QListWidget* list : {TPListBox, CPListBox})
+        connect(list, &QListWidget::itemDoubleClicked, this, [list](QListWidgetItem* item) { delete item; });
+
+    LUTotalsGroupBox = named(new QGroupBox(QStringLiteral("Lineup Totals"), MainSheet), QStringLiteral("LUTotalsGroupBox"));
+    LUTotalsGroupBox->setGeometry(520, 304, 268, 80);
+    LineupTotGrid = new TStringGrid(QStringLiteral("LineupTotGrid"), 7, 4, true, LUTotalsGroupBox);
+    LineupTotGrid->setGeometry(8, 20, 38 + 6 * 29 + 2, 4 * 13 + 2);
+    LineupTotGrid->setColumnWidths({38, 29, 29, 29, 29, 29, 29});
+    LineupTotGrid->setRowHeights(13);
+    LineupTotGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LineupTotGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LineupTotGrid->setFrameShape(QFrame::NoFrame);
+    QFont totals = LineupTotGrid->font();
+    totals.setPointSizeF(totals.pointSizeF() * 0.75);
+    LineupTotGrid->setFont(totals);
+    LineupTotGrid->setEnabled(false);
+    // Disabled for the user, but the figures stay as readable as enabled text.
+    QPalette totalsPalette = LineupTotGrid->palette();
+    totalsPalette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    LineupTotGrid->setPalette(totalsPalette);
+}
+
+void TSQMainForm::buildLineupSheet()
+{
+    LineupSheet = named(new QWidget, QStringLiteral("LineupSheet"));
+    MainPageControl->addTab(LineupSheet, QStringLiteral("Lineup Viewer"));
+    TeamInfLabel = label(QStringLiteral("Team Information"), LineupSheet, 20, 2, QStringLiteral("TeamInfLabel"));
+    TeamInfListBox = named(new QListWidget(LineupSheet), QStringLiteral("TeamInfListBox"));
+    TeamInfListBox->setGeometry(20, 20, 325, 77);
+    StartersLabel = label(QStringLiteral("Starters"), LineupSheet, 20, 101, QStringLiteral("StartersLabel"));
+    StartersListBox = named(new QListWidget(LineupSheet), QStringLiteral("StartersListBox"));
+    StartersListBox->setGeometry(20, 121, 325, 145);
+    SubstitutesLabel = label(QStringLiteral("Substitutes"), LineupSheet, 20, 268, QStringLiteral("SubstitutesLabel"));
+    SubsListBox = named(new QListWidget(LineupSheet), QStringLiteral("SubsListBox"));
+    SubsListBox->setGeometry(20, 288, 325, 73);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPointSizeF(TeamInfListBox->font().pointSizeF() * 0.9);
+    for (QListWidget* list : {TeamInfListBox, StartersListBox, SubsListBox})
+        list->setFont(mono);
+
+    pitchPanel = named(new QFrame(LineupSheet), QStringLiteral("pitchPanel"));
+    pitchPanel->setGeometry(394, 0, 370, 467);
+    FieldImage = named(new TPitchView(pitchPanel), QStringLiteral("FieldImage"));
+    FieldImage->setGeometry(0, 5, 300, 356);
+    QFont serif(QStringLiteral("Times New Roman"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setPixelSize(11);
+    serif.setBold(true);
+    const QList<QPoint> places = {{98, 334}, {121, 302}, {21, 283}, {183, 283}, {103, 267}, {-1, 256}, {191, 248},
+                                  {7, 211},  {183, 211}, {55, 180}, {159, 180}, {95, 142},  {9, 108},  {192, 108},
+                                  {7, 157},  {195, 149}, {17, 54},  {169, 54},  {81, 76},   {161, 92}};
+    const QStringList& names = pitchLabelNames();
+    for (int i = 0; i < names.size(); ++i) {
+        auto* l = named(new QLabel(pitchPanel), names.at(i));
+        l->setGeometry(places.at(i).x(), places.at(i).y(), i == 0 ? 95 : 100, 17);
+        l->setFont(serif);
+        l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        l->setAlignment(names.at(i) == QLatin1String("pitchWG1")   ? Qt::AlignLeft | Qt::AlignVCenter
+                        : names.at(i) == QLatin1String("pitchWG2") ? Qt::AlignRight | Qt::AlignVCenter
+                                                                   : Qt::AlignCenter);
+        pitchLabels.append(l);
+    }
+    ProLabel4 = named(new TRotatedLabel(QStringLiteral("Starting Lineup"), pitchPanel), QStringLiteral("ProLabel4"));
+    ProLabel4->setGeometry(312, 56, 33, 233);
+    QFont caption = ProLabel4->font();
+    caption.setPixelSize(24);
+    caption.setBold(true);
+    ProLabel4->setFont(caption);
+    ProLabel4->setStyleSheet(QStringLiteral("color: yellow;"));
+}
+
+void TSQMainForm::buildAuctionSheet()
+{
+    AuctionSheet = named(new QWidget, QStringLiteral("AuctionSheet"));
+    MainPageControl->addTab(AuctionSheet, QStringLiteral("Auction Bids"));
+    label(QStringLiteral("Bids for this Session's Auction"), AuctionSheet, 20, 10);
+    AuctionStringGrid = new TStringGrid(QStringLiteral("AuctionStringGrid"), 3, 6, false, AuctionSheet);
+    AuctionStringGrid->setGeometry(20, 34, 50 + 100 + 320 + 4, 6 * 22 + 4);
+    AuctionStringGrid->setRowHeights(22);
+    AuctionStringGrid->setCursor(Qt::PointingHandCursor);
+    AuctionStringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AuctionStringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(AuctionStringGrid, &TStringGrid::mouseUp, this,
+            [this](const QPoint& pos) { guard([this, pos] { AuctionStringGridMouseUp(pos); }); });
+    AutoSortCheckBox = named(new QCheckBox(QStringLiteral("Use Auto Sort"), AuctionSheet), QStringLiteral("AutoSortCheckBox"));
+    AutoSortCheckBox->setGeometry(20, 186, 160, 24);
+    AutoSortCheckBox->setChecked(true);
+    AutoSortCheckBox->setToolTip(QStringLiteral("State whether entries should be sorted into Lot order (default: YES)"));
+    SaveBidsBtn = named(new QPushButton(QStringLiteral("Save Bids"), AuctionSheet), QStringLiteral("SaveBidsBtn"));
+    SaveBidsBtn->setGeometry(200, 184, 96, 28);
+    connect(SaveBidsBtn, &QPushButton::clicked, this, [this] { guard([this] { SaveBidsBtnClick(); }); });
+    AuctionBidsHow = named(new QPushButton(AuctionSheet), QStringLiteral("AuctionBidsHow"));
+    AuctionBidsHow->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    AuctionBidsHow->setGeometry(304, 184, 28, 28);
+    connect(AuctionBidsHow, &QPushButton::clicked, this, [this] { guard([this] { AuctionBidsHowBtnClick(); }); });
+}
+
+void TSQMainForm::buildPressSheet()
+{
+    PressSheet = named(new QWidget, QStringLiteral("PressSheet"));
+    MainPageControl->addTab(PressSheet, QStringLiteral("Press Statement"));
+    QFont heading = font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    label(QStringLiteral("Press"), PressSheet, 20, 6)->setFont(heading);
+    PressMemo = named(new QPlainTextEdit(PressSheet), QStringLiteral("PressMemo"));
+    PressMemo->setGeometry(20, 34, 481, 249);
+    PressMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    PressMemo->setStyleSheet(QStringLiteral("color: navy; background: #fdfdf6;"));
+    SavePressBtn = named(new QPushButton(QStringLiteral("Save Press"), PressSheet), QStringLiteral("SavePressBtn"));
+    SavePressBtn->setGeometry(516, 34, 96, 28);
+    connect(SavePressBtn, &QPushButton::clicked, this, [this] { guard([this] { SavePressBtnClick(); }); });
+    BMShapedButton1 = named(new QPushButton(PressSheet), QStringLiteral("BMShapedButton1"));
+    BMShapedButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    BMShapedButton1->setGeometry(516, 70, 28, 28);
+    connect(BMShapedButton1, &QPushButton::clicked, this, [this] { guard([this] { PressHowBtnClick(); }); });
+}
+
+void TSQMainForm::buildSummarySheet()
+{
+    SummarySheet = named(new QWidget, QStringLiteral("SummarySheet"));
+    MainPageControl->addTab(SummarySheet, QStringLiteral("Zip Orders"));
+    label(QStringLiteral("Files for this Session's Orders"), SummarySheet, 20, 10);
+    ZipListBox = named(new QListWidget(SummarySheet), QStringLiteral("ZipListBox"));
+    ZipListBox->setGeometry(20, 34, 480, 250);
+    connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { guard([this] { ZipListBoxDblClick(); }); });
+    label(QStringLiteral("To Delete a file from the list.\nDouble Click on it."), SummarySheet, 516, 34);
+    AddZipListBtn = named(new QPushButton(QStringLiteral("Add Files"), SummarySheet), QStringLiteral("AddZipListBtn"));
+    AddZipListBtn->setGeometry(516, 80, 96, 28);
+    connect(AddZipListBtn, &QPushButton::clicked, this, [this] { guard([this] { AddZipListBtnClick(); }); });
+    ZipBtn = named(new QPushButton(QStringLiteral("Save to Zip"), SummarySheet), QStringLiteral("ZipBtn"));
+    ZipBtn->setGeometry(516, 116, 96, 28);
+    connect(ZipBtn, &QPushButton::clicked, this, [this] { guard([this] { ZipBtnClick(); }); });
+}
+
+void TSQMainForm::buildPopups()
+{
+    PlayPopup = named(new QMenu(this), QStringLiteral("PlayPopup"));
+    deselectPlay = named(PlayPopup->addAction(QStringLiteral("[deselect]")), QStringLiteral("deselectPlay"));
+    PlayPopup->setDefaultAction(deselectPlay);
+    PlayPopup->addSeparator()->setObjectName(QStringLiteral("N2"));
+    const QStringList styles = {QStringLiteral("passive"), QStringLiteral("normal"), QStringLiteral("aggressive")};
+    const QStringList captions = {QStringLiteral("[p]assive"), QStringLiteral("[n]ormal"), QStringLiteral("[a]ggressive")};
+    for (const QString& pos : playedPositions()) {
+        QMenu* sub = named(PlayPopup->addMenu(pos), QStringLiteral("pop%1Menu").arg(pos));
+        sub->menuAction()->setObjectName(QStringLiteral("pop") + pos);
+        QAction* caption = sub->addAction(QStringLiteral("Play Style"));
+        caption->setEnabled(false);
+        for (int s = 0; s < 3; ++s) {
+            QAction* item = named(sub->addAction(captions.at(s)), styles.at(s) + pos);
+            item->setData(QStringList{pos, styles.at(s).left(1)});
+        }
+        if (pos == QLatin1String("WG"))
+            popWG = sub->menuAction();
+    }
+    connect(PlayPopup, &QMenu::triggered, this, [this](QAction* a) { guard([this, a] { choosePlayer(a); }); });
+
+    SubPopup = named(new QMenu(this), QStringLiteral("SubPopup"));
+    SubPopup->setToolTipsVisible(true);
+    auto subItem = [this](const QString& name, const QString& caption, const QString& hint, const QString& slot) {
+        QAction* a = named(SubPopup->addAction(caption), name);
+        a->setToolTip(hint);
+        a->setData(slot);
+    };
+    subItem(QStringLiteral("subDeselect"), QStringLiteral("[deselect]"), QStringLiteral("not a sub"), QString());
+    SubPopup->addSeparator()->setObjectName(QStringLiteral("N3"));
+    const QStringList hints = {QStringLiteral("1st sub"), QStringLiteral("2nd Sub"), QStringLiteral("3rd Sub"),
+                               QStringLiteral("4th Sub"), QStringLiteral("5th Sub")};
+    for (int k = 1; k <= 5; ++k)
+        subItem(QStringLiteral("popSub%1").arg(k), QStringLiteral("S %1").arg(k), hints.at(k - 1), QStringLiteral("S%1").arg(k));
+    connect(SubPopup, &QMenu::triggered, this, [this](QAction* a) { guard([this, a] { popSubClick(a); }); });
+
+    LOTPopup = named(new QMenu(this), QStringLiteral("LOTPopup"));
+    named(LOTPopup->addAction(QStringLiteral("[Deselect]")), QStringLiteral("LOTDeselect"))->setData(QString());
+    LOTPopup->addSeparator();
+    for (int lot = 1; lot <= 10; ++lot)
+        named(LOTPopup->addAction(QString::number(lot)), QStringLiteral("LOT%1").arg(lot))->setData(QString::number(lot));
+    connect(LOTPopup, &QMenu::triggered, this, [this](QAction* a) { guard([this, a] { LotPopupClick(a); }); });
+}
+
+void TSQMainForm::setUpMainWindow()
+{
+    // 1. the squad grid
+    RosterStringGrid->clearContents();
+    RosterStringGrid->setColumnCount(SquadColumns);
+    RosterStringGrid->setRowCount(18);
+    for (int c = 0; c < SquadColumns; ++c)
+        RosterStringGrid->setCellText(c, 0, squadCaptions().at(c));
+    RosterStringGrid->setColumnWidths({120, 30, 30, 30, 30, 30, 30, 30, 141});
+
+    // 2. to 6. the settings
+    if (isMswl())
+        MenuFullMSWL->setChecked(true);
+    else
+        MenuNoWG->setChecked(true);
+    popWG->setEnabled(isMswl());
+    MenuAutoIncr->setChecked(IniFile->readBool(QStringLiteral("Options"), QStringLiteral("AutoIncr"), false));
+    TimeStepsOn = IniFile->readBool(QStringLiteral("Options"), QStringLiteral("TimeSteps"), false);
+    (TimeStepsOn ? Set15on : Set15off)->setChecked(true);
+    fillNumberCombo(MatchNoComboBox, 1, IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30));
+    fillNumberCombo(SessionNoComboBox, 1, IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10));
+    fillNumberCombo(HBCombo, IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3),
+                    IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8));
+    WorkDir = IniFile->readString(QStringLiteral("Options"), QStringLiteral("WorkingDir"), QString());
+    if (!WorkDir.isEmpty())
+        OpenRosDialog->InitialDir = OpenLineupDialog->InitialDir = WorkDir;
+
+    // 7. the window size
+    const int res = IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("ScreenRes"), 0);
+    for (QAction* a : {size640Menu, size800Menu, size1024Menu, sizeCustMenu})
+        a->setChecked(false);
+    QSize size = presetWindowSize(res, true);
+    if (res == 999)
+        size = QSize(IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("XRes"), 796),
+                     IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("YRes"), 512));
+    if (size.isValid()) {
+        (res == 640 ? size640Menu : res == 800 ? size800Menu : res == 1024 ? size1024Menu : sizeCustMenu)->setChecked(true);
+        setOuterSize(size.width(), size.height());
+    }
+    layOutMainWindow();
+
+    // 8. the totals grid
+    const QStringList totalsCaptions = {QString(), QStringLiteral("Num"), QStringLiteral("SL"), QString()};
+    for (int r = 0; r < 4; ++r)
+        LineupTotGrid->setCellText(0, r, totalsCaptions.at(r));
+    for (int c = 1; c <= 6; ++c) {
+        LineupTotGrid->setCellText(c, 0, playedPositions().at(c - 1));
+        LineupTotGrid->setCellText(c, 1, QStringLiteral("0"));
+        LineupTotGrid->setCellText(c, 2, QStringLiteral("0"));
+    }
+    // 9. the pitch
+    for (QLabel* l : pitchLabels)
+        l->clear();
+    // 10.
+    MainPageControl->setCurrentWidget(MainSheet);
+    // 11. the auction grid
+    AuctionStringGrid->setCellText(0, 0, QStringLiteral("LOT"));
+    AuctionStringGrid->setCellText(1, 0, QStringLiteral("Price Bid"));
+    AuctionStringGrid->setCellText(2, 0, QStringLiteral("Name"));
+    AuctionStringGrid->setColumnWidths({50, 100, 320});
+}
+
+void TSQMainForm::fillNumberCombo(QComboBox* box, int from, int to)
+{
+    box->clear();
+    for (int i = from; i <= to; ++i)
+        box->addItem(QString::number(i));
+    box->setCurrentIndex(-1);
+}
+
+void TSQMainForm::MainPageControlChange()
+{
+    validPanel->setVisible(MainPageControl->currentWidget() == MainSheet);
+    if (MainPageControl->currentWidget() == SummarySheet)
+        tidyZipListBox();
+}
+
+void TSQMainForm::HelpClick()
+{
+    THelpWindow::showContents(this, QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
+}
+
+void TSQMainForm::AboutClick()
+{
+    TAboutBox box(this);
+    box.exec();
+}
+
+void TSQMainForm::ExitMenuClick()
+{
+    if (ZipListBox->count() > 0 && !MessageBox::confirm(this, QStringLiteral("Orders not Zipped. Exit Anyway?")))
+        return;
+    close();
+}

@@ -1,0 +1,208 @@
+// TSQMainForm: the program's one main window. It owns every piece of state of the orders being prepared (the
+// squad grid, the line-up options, the bids, the press text and the list of order files) and runs every
+// command. The handlers of each subject are defined in that subject's folder.
+#pragma once
+
+#include "orders/zipbuilder.h"
+#include "settings/inifile.h"
+#include "squad/squadtable.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class TStringGrid;
+class QToolBar;
+class QToolButton;
+class TLed;
+class TOpenDialog;
+class TPitchView;
+class TRotatedLabel;
+
+class TSQMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // iniPath is the settings file; the program passes the one beside its executable.
+    explicit TSQMainForm(const QString& iniPath, QWidget* parent = nullptr);
+    ~TSQMainForm() override;
+
+    // True when the settings file was missing: the window must not be used and the program ends.
+    bool startFailed() const { return m_startFailed; }
+    // True when the manager asked for help in the missing-settings box.
+    bool helpAsked() const { return m_helpAsked; }
+
+    // Runs a command; an error it does not handle itself is shown in an error box and the program goes on.
+    void guard(const std::function<void()>& command);
+
+    // ---- fields ----
+    std::unique_ptr<TIniFile> IniFile;
+    bool TimeStepsOn = false;
+    QStringList TacticChanges;
+    QStringList OppPlayers;
+    QString TeamTactic;
+    QString WorkDir;
+    QString BidPlayerName;
+    TZipBuilder ZipBuilder1;
+
+    // ---- top strip ----
+    QToolBar* ToolBar1;
+    QToolButton *NewToolbarBtn, *OpenToolbarBtn, *SaveToolbarBtn, *HelpToolbarBtn;
+    QFrame* infoPanel;
+    QLabel *TeamNameLabel, *ManageLabel, *AbbLabel;
+    QFrame* validPanel;
+    TLed *MF21Led, *FW21Led, *subsLed, *valGKLed, *valSWLed, *valDFLed, *valMFLed, *valFWLed, *starting11Led;
+
+    // ---- pages ----
+    QTabWidget* MainPageControl;
+    QWidget *MainSheet, *LineupSheet, *AuctionSheet, *PressSheet, *SummarySheet;
+
+    // Lineup Creator
+    TStringGrid* RosterStringGrid;
+    QGroupBox *LUOptionsGroupBox, *LUTotalsGroupBox;
+    TStringGrid* LineupTotGrid;
+    QComboBox *SessionNoComboBox, *MatchNoComboBox, *HBCombo, *PTakeBox, *TPBox, *CPBox;
+    QPushButton *ChooseOppButton, *MatchTacBtnWithColor1;
+    QListWidget *TTListBox, *TPListBox, *CPListBox;
+
+    // Lineup Viewer
+    QListWidget *TeamInfListBox, *StartersListBox, *SubsListBox;
+    QLabel *TeamInfLabel, *StartersLabel, *SubstitutesLabel;
+    QFrame* pitchPanel;
+    TPitchView* FieldImage;
+    QList<QLabel*> pitchLabels;
+    TRotatedLabel* ProLabel4;
+
+    // Auction Bids
+    TStringGrid* AuctionStringGrid;
+    QCheckBox* AutoSortCheckBox;
+    QPushButton *SaveBidsBtn, *AuctionBidsHow;
+
+    // Press Statement
+    QPlainTextEdit* PressMemo;
+    QPushButton *SavePressBtn, *BMShapedButton1;
+
+    // Zip Orders
+    QListWidget* ZipListBox;
+    QPushButton *AddZipListBtn, *ZipBtn;
+
+    // ---- menus and dialogs ----
+    QAction *OpenSubMenu, *OpenLineupMenu, *SaveLineupMenu, *SaveView1, *NewLineupMenu, *ExitMenu;
+    QAction *MenuNoWG, *MenuFullMSWL, *MenuAutoIncr, *SeasonLength1, *HomeBonus, *Default1, *Set15on, *Set15off;
+    QAction *size640Menu, *size800Menu, *size1024Menu, *sizeCustMenu, *MenuSelectDirectory, *Help1, *About1;
+    QMenu *PlayPopup, *SubPopup, *LOTPopup;
+    QAction *popWG, *deselectPlay;
+    TOpenDialog *OpenRosDialog, *OpenLineupDialog;
+
+    // ---- app ----
+    void setUpMainWindow();
+    void MainPageControlChange();
+    void HelpClick();
+    void AboutClick();
+    void ExitMenuClick();
+    // Form sizes
+    void changePageSize(int tag);
+    void layOutMainWindow();
+    void applyWindowOutline();
+    // The window's outer size (frame, title bar and menu included).
+    QSize outerSize() const;
+    void setOuterSize(int width, int height);
+
+    // ---- settings ----
+    void MenuNoWGClick();
+    void MenuFullMSWLClick();
+    void MenuAutoIncrClick();
+    void SeasonLengthClick();
+    void HomeBonusClick();
+    void SetTimeStep(bool on);
+    void MenuSelectDirectoryClick();
+    bool isMswl() const;
+
+    // ---- squad ----
+    SquadTable squadTable() const;
+    void setSquadTable(const SquadTable& table);
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+    int currentGridRow() const;
+    bool rosterLoaded() const;
+    void OpenRosterClick();
+    void readRoster(const QStringList& lines);
+    void ChooseOppButtonClick();
+    void readOppRoster(const QStringList& lines);
+    void RosterStringGridMouseUp(const QPoint& pos);
+    void choosePlayer(QAction* item);
+    void popSubClick(QAction* item);
+    void setSubDefaultPosition();
+    void TPBoxChange();
+    void CPBoxChange();
+    void NewLineupMenuClick();
+    void checkLineup();
+
+    // ---- lineup file ----
+    void SaveLineupMenuClick();
+    // Saves the line-up; true when the file was written.
+    bool saveLineup();
+    void SaveView1Click();
+    void OpenLineupMenuClick();
+    void readLineup(const QStringList& lines);
+    QString lineupPath() const;
+
+    // ---- tactics ----
+    void MatchTacBtnClick();
+    void openPlayerConditionals();
+
+    // ---- orders ----
+    bool checkOrdersReady();
+    QString orderFilePath(const QString& suffix) const;
+    void AuctionStringGridMouseUp(const QPoint& pos);
+    void LotPopupClick(QAction* item);
+    void SaveBidsBtnClick();
+    void AuctionBidsHowBtnClick();
+    void SavePressBtnClick();
+    void PressHowBtnClick();
+    void AddZipListBtnClick();
+    void ZipListBoxDblClick();
+    void ZipBtnClick();
+    void tidyZipListBox();
+    void addToZipList(const QString& path);
+    QStringList zipList() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildTopStrip(QWidget* central);
+    void buildMainSheet();
+    void buildLineupSheet();
+    void buildAuctionSheet();
+    void buildPressSheet();
+    void buildSummarySheet();
+    void buildPopups();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
+                       void (TSQMainForm::*handler)());
+    void fillNumberCombo(QComboBox* box, int from, int to);
+    // Throws when the team abbreviation cannot name a file.
+    void checkTeamFileName() const;
+
+    bool m_startFailed = false;
+    bool m_helpAsked = false;
+    bool m_shownOnce = false;
+    int m_layoutDepth = 0;
+    QSize m_requestedOuter;
+};
+
+// The one main window of the running program.
+extern TSQMainForm* SQMainForm;

@@ -1,0 +1,26 @@
+// Reading and writing the program's text files: 8-bit text, read as lines (CR LF, lone CR or lone LF end a
+// line; a final break starts no further line), written through QSaveFile so a failed write never damages the
+// file that was there. Every failure throws FileError with a text that names the file and the reason.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Reads the file as lines. Stops with FileError at the first line longer than maxLineLength characters or
+// at a NUL byte, without reading the rest of the file.
+QStringList readTextLines(const QString& path, int maxLineLength = 255);
+
+// Splits text into lines by the same rule (used for text already in memory).
+QStringList splitTextLines(const QString& text);
+
+// Writes each line followed by CR LF.
+void writeTextLines(const QString& path, const QStringList& lines);
+
+// Writes the text exactly, with its line breaks written as CR LF and nothing added at the end.
+void writeTextExactly(const QString& path, const QString& text);
+
+// Throws FileError naming the first character of the lines that the 8-bit code page cannot hold.
+void check8BitText(const QStringList& lines, const QString& path);
+
+// The name of path without its folder.
+QString bareFileName(const QString& path);

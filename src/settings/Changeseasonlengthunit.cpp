@@ -1,0 +1,146 @@
+#include "Changeseasonlengthunit.h"
+
+#include "app/filedialog.h"
+#include "app/messagebox.h"
+#include "app/wholenumber.h"
+#include "inifile.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+
+namespace {
+QLabel* text(const QString& caption, QWidget* parent, int x, int y)
+{
+    auto* l = new QLabel(caption, parent);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+} // namespace
+
+void styleDialog(QDialog* dialog, const QString& name, const QString& caption, QSize size)
+{
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(caption);
+    dialog->setModal(true);
+    dialog->setFixedSize(size);
+    QPalette pal = dialog->palette();
+    pal.setColor(QPalette::Window, QColor(192, 220, 192));
+    dialog->setPalette(pal);
+    dialog->setAutoFillBackground(true);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog->move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent) : QDialog(parent), m_ini(ini)
+{
+    styleDialog(this, QStringLiteral("SeasonLengthForm"), QStringLiteral("Change Season Length"), {380, 170});
+    text(QStringLiteral("Set the length of the season to"), this, 16, 18);
+    MatchNumEdit = new QLineEdit(this);
+    MatchNumEdit->setObjectName(QStringLiteral("MatchNumEdit"));
+    MatchNumEdit->setMaxLength(2);
+    MatchNumEdit->setGeometry(16, 44, 36, 24);
+    text(QStringLiteral("matches and"), this, 58, 48);
+    SessNumEdit = new QLineEdit(this);
+    SessNumEdit->setObjectName(QStringLiteral("SessNumEdit"));
+    SessNumEdit->setMaxLength(2);
+    SessNumEdit->setGeometry(150, 44, 36, 24);
+    text(QStringLiteral("sessions"), this, 192, 48);
+    auto* note = new QLabel(QStringLiteral("This alters the value ranges used for Session and Match No."), this);
+    note->setAlignment(Qt::AlignCenter);
+    note->setGeometry(10, 80, 360, 30);
+    DoneBtn = button(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
+    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
+    connect(DoneBtn, &QPushButton::clicked, this, &TSeasonLengthForm::DoneBtnClick);
+    connect(BitBtnWithColor1, &QPushButton::clicked, this, &QDialog::reject);
+
+    // FormCreate
+    MatchNumEdit->setText(QString::number(m_ini.readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30)));
+    SessNumEdit->setText(QString::number(m_ini.readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10)));
+}
+
+void TSeasonLengthForm::DoneBtnClick()
+{
+    const auto matches = parseWholeNumber(MatchNumEdit->text());
+    const auto sessions = parseWholeNumber(SessNumEdit->text());
+    const auto valid = [](const std::optional<int>& n) { return n && *n >= 1 && *n <= 99; };
+    if (!valid(matches) || !valid(sessions)) {
+        MessageBox::plain(this, QStringLiteral("Choose numbers between 1 - 99"), QStringLiteral("Invalid Number"));
+        return;
+    }
+    m_ini.writeInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), *sessions);
+    m_ini.writeInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), *matches);
+    accept();
+}
+
+THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent) : QDialog(parent), m_ini(ini)
+{
+    styleDialog(this, QStringLiteral("HBRangeDlg"), QStringLiteral("Configure  Home Bonus Range"), {380, 200});
+    text(QStringLiteral("Set the range for the Home Bonus to be"), this, 16, 16);
+    text(QStringLiteral("from a minimum of"), this, 16, 46);
+    text(QStringLiteral("to a maximum of"), this, 196, 46);
+    auto spin = [this](const QString& name, int x) {
+        auto* s = new QSpinBox(this);
+        s->setObjectName(name);
+        s->setRange(0, 99);
+        s->setGeometry(x, 66, 60, 24);
+        return s;
+    };
+    HBminEdit = spin(QStringLiteral("HBminEdit"), 16);
+    HBmaxEdit = spin(QStringLiteral("HBmaxEdit"), 196);
+    auto* note = new QLabel(QStringLiteral("This will set the Home Bonus range that SQDX uses.\n"
+                                           "Ensure you know what range is used by your league."),
+                            this);
+    note->setGeometry(16, 100, 350, 40);
+    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
+    CancelBitBtn = button(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
+    connect(BitBtnWithColor1, &QPushButton::clicked, this, &THBRangeDlg::DoneBtnClick);
+    connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    HBminEdit->setValue(m_ini.readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3));
+    HBmaxEdit->setValue(m_ini.readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8));
+}
+
+void THBRangeDlg::DoneBtnClick()
+{
+    m_ini.writeInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), HBminEdit->value());
+    m_ini.writeInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), HBmaxEdit->value());
+    accept();
+}
+
+TWorkDirDlg::TWorkDirDlg(TIniFile& ini, QWidget* parent) : QDialog(parent)
+{
+    styleDialog(this, QStringLiteral("WorkDirDlg"), QStringLiteral("Change Working Directoy"), {420, 170});
+    text(QStringLiteral("Set the directory where files are\n'opened from' and 'saved to' to:"), this, 16, 14);
+    DirectoryEdit1 = new QLineEdit(this);
+    DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
+    DirectoryEdit1->setReadOnly(true);
+    DirectoryEdit1->setGeometry(16, 60, 350, 24);
+    BrowseBtn = button(QStringLiteral("BrowseBtn"), QStringLiteral("..."), this, {370, 60, 32, 24});
+    connect(BrowseBtn, &QPushButton::clicked, this, [this] {
+        const QString folder = FileDialog::chooseFolder(this, QStringLiteral("Select Directory"), DirectoryEdit1->text());
+        if (!folder.isEmpty())
+            DirectoryEdit1->setText(folder);
+    });
+    OKBtn = button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, {120, 118, 80, 28});
+    CancelBtn = button(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {220, 118, 80, 28});
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    DirectoryEdit1->setText(ini.keyExists(QStringLiteral("Options"), QStringLiteral("WorkingDir"))
+                                ? ini.readString(QStringLiteral("Options"), QStringLiteral("WorkingDir"), QString())
+                                : QDir::homePath());
+}

@@ -1,0 +1,247 @@
+// The main window's squad commands: reading rosters, building the line-up in the grid, the checker's lamps.
+#include "app/errors.h"
+#include "app/filedialog.h"
+#include "app/messagebox.h"
+#include "app/sqmainform.h"
+#include "app/stringgrid.h"
+#include "app/textfile.h"
+#include "lineupchecker.h"
+#include "rosterfile.h"
+#include "selection.h"
+#include "widgets/widgets.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+SquadTable TSQMainForm::squadTable() const
+{
+    SquadTable table;
+    table.reserve(RosterStringGrid->rowCount());
+    for (int r = 0; r < RosterStringGrid->rowCount(); ++r) {
+        QStringList row;
+        row.reserve(SquadColumns);
+        for (int c = 0; c < SquadColumns; ++c)
+            row.append(RosterStringGrid->cellText(c, r));
+        table.append(row);
+    }
+    return table;
+}
+
+void TSQMainForm::setSquadTable(const SquadTable& table)
+{
+    RosterStringGrid->setRowCount(int(table.size()));
+    for (int r = 0; r < table.size(); ++r)
+        for (int c = 0; c < SquadColumns; ++c)
+            if (RosterStringGrid->cellText(c, r) != table.at(r).at(c))
+                RosterStringGrid->setCellText(c, r, table.at(r).at(c));
+}
+
+QString TSQMainForm::cell(int col, int row) const
+{
+    return RosterStringGrid->cellText(col, row);
+}
+
+void TSQMainForm::setCell(int col, int row, const QString& text)
+{
+    RosterStringGrid->setCellText(col, row, text);
+}
+
+int TSQMainForm::currentGridRow() const
+{
+    return RosterStringGrid->currentRow();
+}
+
+bool TSQMainForm::rosterLoaded() const
+{
+    return !AbbLabel->text().isEmpty();
+}
+
+void TSQMainForm::OpenRosterClick()
+{
+    OpenRosDialog->Title = QStringLiteral("Open Roster File");
+    const QString path = OpenRosDialog->execute(this);
+    if (path.isEmpty())
+        return;
+    readRoster(readTextLines(path));
+}
+
+void TSQMainForm::readRoster(const QStringList& lines)
+{
+    SquadTable table = squadTable();
+    const RosterRead read = ::readRoster(table, lines); // throws before anything changes
+    setSquadTable(table);
+    if (read.header.size() >= 1)
+        AbbLabel->setText(read.header.at(0));
+    if (read.header.size() >= 2)
+        TeamNameLabel->setText(read.header.at(1));
+    if (read.header.size() >= 3)
+        ManageLabel->setText(QStringLiteral("Coached by ") + read.header.at(2));
+    CPBox->clear();
+    TPBox->clear();
+    PTakeBox->clear();
+    CPBox->addItems(read.coaches);
+    TPBox->addItems(read.trainees);
+    PTakeBox->addItems(read.penaltyList);
+    for (QComboBox* box : {CPBox, TPBox, PTakeBox})
+        box->setCurrentIndex(-1);
+    if (!read.ageError.isEmpty())
+        throw SquadError(read.ageError);
+    TeamTactic = QStringLiteral("N");
+}
+
+void TSQMainForm::ChooseOppButtonClick()
+{
+    OpenRosDialog->Title = QStringLiteral("Open Roster File");
+    const QString path = OpenRosDialog->execute(this);
+    if (path.isEmpty())
+        return;
+    OppPlayers.clear();
+    readOppRoster(readTextLines(path));
+}
+
+void TSQMainForm::readOppRoster(const QStringList& lines)
+{
+    const OppRosterRead read = ::readOppRoster(lines);
+    ChooseOppButton->setText(read.abbreviation);
+    if (read.abbreviation == AbbLabel->text()) {
+        MessageBox::warning(this, QStringLiteral("Choose the team you are playing AGAINST!"), {MessageBox::Cancel});
+        ChooseOppButton->setText(QStringLiteral("None"));
+        return;
+    }
+    OppPlayers += read.players;
+}
+
+void TSQMainForm::RosterStringGridMouseUp(const QPoint& pos)
+{
+    if (!rosterLoaded())
+        return;
+    const int row = RosterStringGrid->currentRow();
+    if (row <= 0 || pos.x() <= 100)
+        return;
+    const QPoint global = RosterStringGrid->mapToGlobal(pos);
+    switch (RosterStringGrid->currentColumn()) {
+    case ColPlay:
+    case ColStyle:
+        PlayPopup->popup(global);
+        break;
+    case ColSubs:
+        SubPopup->popup(global);
+        break;
+    case ColConditionals:
+        openPlayerConditionals();
+        break;
+    default:
+        break;
+    }
+}
+
+void TSQMainForm::choosePlayer(QAction* item)
+{
+    const int row = currentGridRow();
+    if (row <= 0)
+        return;
+    if (item == deselectPlay) {
+        setCell(ColPlay, row, QString());
+        setCell(ColStyle, row, QString());
+    } else {
+        const QStringList choice = item->data().toStringList();
+        if (choice.size() != 2)
+            return;
+        setCell(ColPlay, row, choice.at(0));
+        setCell(ColStyle, row, choice.at(1));
+    }
+    checkLineup();
+}
+
+void TSQMainForm::popSubClick(QAction* item)
+{
+    const int row = currentGridRow();
+    if (row <= 0)
+        return;
+    const QString slot = item->data().toString();
+    setCell(ColSubs, row, slot);
+    if (!slot.isEmpty())
+        setSubDefaultPosition();
+    checkLineup();
+}
+
+void TSQMainForm::setSubDefaultPosition()
+{
+    const int row = currentGridRow();
+    if (!cell(ColPlay, row).isEmpty())
+        return;
+    setCell(ColPlay, row, defaultPlayForPos(cell(ColPos, row)));
+    setCell(ColStyle, row, QStringLiteral("n"));
+}
+
+namespace {
+void chooseInto(QWidget* parent, QComboBox* box, QListWidget* list, const QString& text, const QString& title)
+{
+    if (box->currentIndex() < 0)
+        return;
+    if (list->count() >= 4)
+        MessageBox::plain(parent, text, title);
+    else
+        list->addItem(box->currentText());
+    box->setCurrentIndex(-1);
+}
+} // namespace
+
+void TSQMainForm::TPBoxChange()
+{
+    chooseInto(this, TPBox, TPListBox, QStringLiteral("Four players already chosen."), QStringLiteral("Training Problem"));
+}
+
+void TSQMainForm::CPBoxChange()
+{
+    chooseInto(this, CPBox, CPListBox, QStringLiteral("Four players already chosen"), QStringLiteral("Coaching Problem"));
+}
+
+void TSQMainForm::NewLineupMenuClick()
+{
+    if (!rosterLoaded())
+        return;
+    SquadTable table = squadTable();
+    clearLineupColumns(table);
+    setSquadTable(table);
+    TPListBox->clear();
+    TPBox->setCurrentIndex(-1);
+    CPListBox->clear();
+    CPBox->setCurrentIndex(-1);
+    TTListBox->clear();
+    PTakeBox->setCurrentIndex(-1);
+    HBCombo->setCurrentIndex(-1);
+    TeamTactic.clear();
+    TacticChanges.clear();
+    ChooseOppButton->setText(QStringLiteral("None"));
+    OppPlayers.clear();
+    if (MenuAutoIncr->isChecked()) {
+        const int i = MatchNoComboBox->currentIndex();
+        if (i < 0)
+            MatchNoComboBox->setCurrentIndex(0);
+        else if (i < MatchNoComboBox->count() - 1)
+            MatchNoComboBox->setCurrentIndex(i + 1);
+    }
+}
+
+void TSQMainForm::checkLineup()
+{
+    const CheckResult r = ::checkLineup(squadTable(), TeamTactic); // throws before any lamp changes
+    for (int c = 0; c < 6; ++c) {
+        LineupTotGrid->setCellText(c + 1, 1, QString::number(r.counts[c]));
+        LineupTotGrid->setCellText(c + 1, 2, QString::number(r.sums[c]));
+    }
+    MF21Led->setLit(r.mf21);
+    FW21Led->setLit(r.fw21 != FwLamp::Off, r.fw21 == FwLamp::Green ? QColor(0, 170, 0) : QColor(220, 0, 0));
+    valGKLed->setLit(r.gk);
+    valSWLed->setLit(r.sw);
+    valDFLed->setLit(r.df);
+    valMFLed->setLit(r.mf);
+    valFWLed->setLit(r.fw);
+    starting11Led->setLit(r.starting11);
+    subsLed->setLit(r.fiveSubs);
+}

@@ -1,0 +1,21 @@
+// The main window's commands that open the two tactic editors.
+#include "app/sqmainform.h"
+#include "Playcondunit.h"
+#include "teamtacticform.h"
+
+void TSQMainForm::MatchTacBtnClick()
+{
+    if (!rosterLoaded())
+        return;
+    {
+        TTeamTacticForm form(this);
+        form.exec();
+    }
+    checkLineup();
+}
+
+void TSQMainForm::openPlayerConditionals()
+{
+    TPlayCondForm form(this);
+    form.exec();
+}

@@ -1,0 +1,119 @@
+#include "widgets.h"
+
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <cmath>
+
+TLed::TLed(const QString& name, QColor onColor, QWidget* parent) : QWidget(parent), m_onColor(onColor), m_color(onColor)
+{
+    setObjectName(name);
+    setFixedSize(14, 14);
+}
+
+void TLed::setLit(bool lit, QColor color)
+{
+    m_lit = lit;
+    m_color = color;
+    update();
+}
+
+void TLed::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor c = color();
+    QRadialGradient g(QPointF(width() * 0.35, height() * 0.35), width() * 0.7);
+    g.setColorAt(0, c.lighter(170));
+    g.setColorAt(1, c);
+    p.setBrush(g);
+    p.setPen(QPen(c.darker(160), 1));
+    p.drawEllipse(QRectF(1, 1, width() - 2, height() - 2));
+}
+
+void TRotatedLabel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    p.translate(0, height());
+    p.rotate(-90);
+    p.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, text());
+}
+
+TFadingLabel::TFadingLabel(const QString& text, QColor color, QWidget* parent)
+    : QLabel(text, parent), m_timer(new QTimer(this)), m_color(color)
+{
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_phase = (m_phase + 1) % 100;
+        const double t = (1 + std::cos(m_phase * 2 * M_PI / 100)) / 2; // 1 .. 0 .. 1
+        QColor c = m_color;
+        c.setRgb(int(m_color.red() + (255 - m_color.red()) * (1 - t) * 0.8),
+                 int(m_color.green() + (255 - m_color.green()) * (1 - t) * 0.8),
+                 int(m_color.blue() + (255 - m_color.blue()) * (1 - t) * 0.8));
+        QPalette pal = palette();
+        pal.setColor(QPalette::WindowText, c);
+        setPalette(pal);
+    });
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, m_color);
+    setPalette(pal);
+    m_timer->start(40);
+}
+
+void TPitchView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = width(), h = height();
+    for (int i = 0; i < 10; ++i)
+        p.fillRect(QRectF(0, h * i / 10, w, h / 10 + 1), i % 2 ? QColor(46, 139, 62) : QColor(56, 154, 72));
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(Qt::NoBrush);
+    const QRectF field(8, 8, w - 16, h - 16);
+    p.drawRect(field);
+    p.drawLine(QPointF(field.left(), field.center().y()), QPointF(field.right(), field.center().y()));
+    const double r = field.width() * 0.15;
+    p.drawEllipse(field.center(), r, r);
+    p.setBrush(Qt::white);
+    p.drawEllipse(field.center(), 2, 2);
+    p.setBrush(Qt::NoBrush);
+    const double boxW = field.width() * 0.6, boxH = field.height() * 0.16;
+    const double goalW = field.width() * 0.3, goalH = field.height() * 0.06;
+    const double cx = field.center().x();
+    // far goal at the top, own goal at the bottom
+    p.drawRect(QRectF(cx - boxW / 2, field.top(), boxW, boxH));
+    p.drawRect(QRectF(cx - goalW / 2, field.top(), goalW, goalH));
+    p.drawRect(QRectF(cx - boxW / 2, field.bottom() - boxH, boxW, boxH));
+    p.drawRect(QRectF(cx - goalW / 2, field.bottom() - goalH, goalW, goalH));
+    p.setPen(QPen(Qt::white, 4));
+    p.drawLine(QPointF(cx - goalW / 4, field.bottom() + 1), QPointF(cx + goalW / 4, field.bottom() + 1));
+    p.setPen(QPen(QColor(220, 220, 220), 2));
+    p.drawLine(QPointF(cx - goalW / 4, field.top() - 1), QPointF(cx + goalW / 4, field.top() - 1));
+}
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TUpDown::TUpDown(const QString& name, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (bool up : {true, false}) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(up ? QStringLiteral("Up") : QStringLiteral("Down"));
+        b->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
+        b->setAutoRepeat(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        layout->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, up] { emit clicked(up); });
+    }
+}
+
+QValidator* noCommaValidator(int maxLength, QObject* parent)
+{
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]{0,%1}").arg(maxLength)), parent);
+}
