@@ -486,6 +486,7 @@ void TSQMainForm::buildPopups()
     PlayPopup = named(new QMenu(this), QStringLiteral("PlayPopup"));
     deselectPlay = named(PlayPopup->addAction(QStringLiteral("[deselect]")), QStringLiteral("deselectPlay"));
     PlayPopup->setDefaultAction(deselectPlay);
+    connect(deselectPlay, &QAction::triggered, this, [this] { guard([this] { choosePlayer(deselectPlay); }); });
     PlayPopup->addSeparator()->setObjectName(QStringLiteral("N2"));
     const QStringList styles = {QStringLiteral("passive"), QStringLiteral("normal"), QStringLiteral("aggressive")};
     const QStringList captions = {QStringLiteral("[p]assive"), QStringLiteral("[n]ormal"), QStringLiteral("[a]ggressive")};
@@ -497,11 +498,11 @@ void TSQMainForm::buildPopups()
         for (int s = 0; s < 3; ++s) {
             QAction* item = named(sub->addAction(captions.at(s)), styles.at(s) + pos);
             item->setData(QStringList{pos, styles.at(s).left(1)});
+            connect(item, &QAction::triggered, this, [this, item] { guard([this, item] { choosePlayer(item); }); });
         }
         if (pos == QLatin1String("WG"))
             popWG = sub->menuAction();
     }
-    connect(PlayPopup, &QMenu::triggered, this, [this](QAction* a) { guard([this, a] { choosePlayer(a); }); });
 
     SubPopup = named(new QMenu(this), QStringLiteral("SubPopup"));
     SubPopup->setToolTipsVisible(true);
@@ -509,6 +510,7 @@ void TSQMainForm::buildPopups()
         QAction* a = named(SubPopup->addAction(caption), name);
         a->setToolTip(hint);
         a->setData(slot);
+        connect(a, &QAction::triggered, this, [this, a] { guard([this, a] { popSubClick(a); }); });
     };
     subItem(QStringLiteral("subDeselect"), QStringLiteral("[deselect]"), QStringLiteral("not a sub"), QString());
     SubPopup->addSeparator()->setObjectName(QStringLiteral("N3"));
@@ -516,14 +518,17 @@ void TSQMainForm::buildPopups()
                                QStringLiteral("4th Sub"), QStringLiteral("5th Sub")};
     for (int k = 1; k <= 5; ++k)
         subItem(QStringLiteral("popSub%1").arg(k), QStringLiteral("S %1").arg(k), hints.at(k - 1), QStringLiteral("S%1").arg(k));
-    connect(SubPopup, &QMenu::triggered, this, [this](QAction* a) { guard([this, a] { popSubClick(a); }); });
 
     LOTPopup = named(new QMenu(this), QStringLiteral("LOTPopup"));
-    named(LOTPopup->addAction(QStringLiteral("[Deselect]")), QStringLiteral("LOTDeselect"))->setData(QString());
+    auto lotItem = [this](const QString& name, const QString& caption, const QString& lot) {
+        QAction* a = named(LOTPopup->addAction(caption), name);
+        a->setData(lot);
+        connect(a, &QAction::triggered, this, [this, a] { guard([this, a] { LotPopupClick(a); }); });
+    };
+    lotItem(QStringLiteral("LOTDeselect"), QStringLiteral("[Deselect]"), QString());
     LOTPopup->addSeparator();
     for (int lot = 1; lot <= 10; ++lot)
-        named(LOTPopup->addAction(QString::number(lot)), QStringLiteral("LOT%1").arg(lot))->setData(QString::number(lot));
-    connect(LOTPopup, &QMenu::triggered, this, [this](QAction* a) { guard([this, a] { LotPopupClick(a); }); });
+        lotItem(QStringLiteral("LOT%1").arg(lot), QString::number(lot), QString::number(lot));
 }
 
 void TSQMainForm::setUpMainWindow()

@@ -46,17 +46,17 @@ bool hasNonUniqueNames(const QList<BidRow>& rows)
 }
 
 namespace {
-// Comma, then digits, then letters, then everything else by code; letters without regard to case.
+// Comma, then digits, then letters without regard to case, then everything else by code.
 int sortKey(QChar c)
 {
     const QChar l = c.toLower();
     if (l == QLatin1Char(','))
-        return -3;
-    if (l.isDigit())
-        return -2 * 0x10000 + l.unicode();
+        return 0;
+    if (l >= QLatin1Char('0') && l <= QLatin1Char('9'))
+        return 1 + (l.unicode() - '0');
     if (l.isLetter())
-        return -1 * 0x10000 + l.unicode();
-    return l.unicode();
+        return 0x100 + l.unicode();
+    return 0x20000 + l.unicode();
 }
 } // namespace
 

@@ -1,0 +1,104 @@
+#include "app/errors.h"
+#include "settings/inifile.h"
+#include "testfiles.h"
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+private slots:
+    void pathBesideTheExecutable_data();
+    void pathBesideTheExecutable();
+    void readsWithoutRegardToCase();
+    void numbersAndTruthValues_data();
+    void numbersAndTruthValues();
+    void writeReplacesOneLineAndKeepsTheRest();
+    void writeAddsKeyAndSection();
+    void unwritableFileIsAnErrorAndUnchanged();
+};
+
+void TestIniFile::pathBesideTheExecutable_data()
+{
+    QTest::addColumn<QString>("exe");
+    QTest::addColumn<QString>("ini");
+    QTest::newRow("no extension") << "/opt/sq/squadrant" << "/opt/sq/squadrant.INI";
+    QTest::newRow("extension") << "/opt/sq/P.exe" << "/opt/sq/P.INI";
+}
+
+void TestIniFile::pathBesideTheExecutable()
+{
+    QFETCH(QString, exe);
+    QFETCH(QString, ini);
+    QCOMPARE(TIniFile::pathForExecutable(exe), ini);
+}
+
+void TestIniFile::readsWithoutRegardToCase()
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("s.INI"), "[options]\r\nleague = FULL\r\n[SEASONLENGTH]\r\nMATCHES=12\r\n");
+    TIniFile ini(dir.filePath("s.INI"));
+    QCOMPARE(ini.readString("Options", "League", "LGM"), QString("FULL"));
+    QCOMPARE(ini.readInteger("SeasonLength", "Matches", 30), 12);
+    QCOMPARE(ini.readInteger("SeasonLength", "Sessions", 10), 10);
+    QCOMPARE(ini.readString("Missing", "League", "LGM"), QString("LGM"));
+}
+
+void TestIniFile::numbersAndTruthValues_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("number"); // read with default 30
+    QTest::addColumn<bool>("truth"); // read with default false
+    QTest::newRow("1") << "1" << 1 << true;
+    QTest::newRow("0") << "0" << 0 << false;
+    QTest::newRow("2 is true") << "2" << 2 << true;
+    QTest::newRow("-1 is true") << "-1" << -1 << true;
+    QTest::newRow("yes is the default") << "yes" << 30 << false;
+    QTest::newRow("empty is the default") << "" << 30 << false;
+    QTest::newRow("12x is the default") << "12x" << 30 << false;
+}
+
+void TestIniFile::numbersAndTruthValues()
+{
+    QFETCH(QString, value);
+    QFETCH(int, number);
+    QFETCH(bool, truth);
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("s.INI"), "[Options]\r\nKey=" + value.toLatin1() + "\r\n");
+    TIniFile ini(dir.filePath("s.INI"));
+    QCOMPARE(ini.readInteger("Options", "Key", 30), number);
+    QCOMPARE(ini.readBool("Options", "Key", false), truth);
+}
+
+void TestIniFile::writeReplacesOneLineAndKeepsTheRest()
+{
+    QTemporaryDir dir;
+    const QByteArray before = "; my settings\r\n[Options]\r\nLeague=LGM\r\n  AutoIncr = 0\r\n\r\n[LGMTTacs]\r\nhowmany=2\r\nT1=Normal\r\n";
+    writeBytes(dir.filePath("s.INI"), before);
+    TIniFile ini(dir.filePath("s.INI"));
+    ini.writeBool("OPTIONS", "autoincr", true);
+    QCOMPARE(readBytes(dir.filePath("s.INI")),
+             QByteArray("; my settings\r\n[Options]\r\nLeague=LGM\r\nautoincr=1\r\n\r\n[LGMTTacs]\r\nhowmany=2\r\nT1=Normal\r\n"));
+    QCOMPARE(ini.readBool("Options", "AutoIncr", false), true);
+}
+
+void TestIniFile::writeAddsKeyAndSection()
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("s.INI"), "[Options]\r\nLeague=LGM\r\n\r\n[LGMTTacs]\r\nT1=Normal\r\n");
+    TIniFile ini(dir.filePath("s.INI"));
+    ini.writeInteger("Options", "ScreenRes", 800);
+    ini.writeInteger("HomeBonus", "Min", 4);
+    QCOMPARE(readBytes(dir.filePath("s.INI")),
+             QByteArray("[Options]\r\nLeague=LGM\r\nScreenRes=800\r\n\r\n[LGMTTacs]\r\nT1=Normal\r\n\r\n[HomeBonus]\r\nMin=4\r\n"));
+    QCOMPARE(ini.readInteger("options", "screenres", 0), 800);
+}
+
+void TestIniFile::unwritableFileIsAnErrorAndUnchanged()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("s.INI"); // a folder where the file should be
+    TIniFile ini(dir.filePath("s.INI"));
+    QVERIFY_THROWS_EXCEPTION(FileError, ini.writeString("Options", "League", "FULL"));
+    QCOMPARE(ini.readString("Options", "League", "LGM"), QString("LGM"));
+}
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "tst_inifile.moc"
