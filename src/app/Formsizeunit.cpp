@@ -2,6 +2,8 @@
 
 #include "sqmainform.h"
 
+#include "stringgrid.h"
+#include "widgets/widgets.h"
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,39 +13,32 @@
 #include <QRegion>
 #include <QResizeEvent>
 #include <QTabWidget>
-#include "stringgrid.h"
-#include "widgets/widgets.h"
 
 namespace {
 // A rounded rectangle from its edges, as Windows cuts one: the right and bottom edges lie outside.
-QRegion roundRect(int left, int top, int right, int bottom, int ew, int eh)
-{
+QRegion roundRect(int left, int top, int right, int bottom, int ew, int eh) {
     QPainterPath path;
     path.addRoundedRect(QRectF(left, top, right - left, bottom - top), ew / 2.0, eh / 2.0);
     return QRegion(path.toFillPolygon().toPolygon());
 }
 } // namespace
 
-QRegion windowOutline(int W, int H)
-{
+QRegion windowOutline(int W, int H) {
     return roundRect(2, 0, W - 4, 90, 20, 20) | roundRect(2, 70, W - 4, H - 41, 10, 10) |
            roundRect(0, H - 55, 390, H - 20, 10, 10);
 }
 
-QSize TSQMainForm::outerSize() const
-{
+QSize TSQMainForm::outerSize() const {
     return frameGeometry().size();
 }
 
-void TSQMainForm::setOuterSize(int width, int height)
-{
+void TSQMainForm::setOuterSize(int width, int height) {
     m_requestedOuter = QSize(width, height);
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(width - frame.width(), height - frame.height());
 }
 
-void TSQMainForm::changePageSize(int tag)
-{
+void TSQMainForm::changePageSize(int tag) {
     for (QAction* a : {size640Menu, size800Menu, size1024Menu, sizeCustMenu})
         a->setChecked(false);
     if (tag == 640 || tag == 800 || tag == 1024) {
@@ -60,8 +55,7 @@ void TSQMainForm::changePageSize(int tag)
     layOutMainWindow();
 }
 
-void TSQMainForm::layOutMainWindow()
-{
+void TSQMainForm::layOutMainWindow() {
     ++m_layoutDepth;
     const QSize start = outerSize();
     const MainLayout l = computeMainLayout(start.width(), start.height());
@@ -85,8 +79,7 @@ void TSQMainForm::layOutMainWindow()
     --m_layoutDepth;
 }
 
-void TSQMainForm::applyWindowOutline()
-{
+void TSQMainForm::applyWindowOutline() {
     const QSize outer = outerSize();
     // The mask is set on the client window; the outline is given in outer coordinates.
     const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();
@@ -94,18 +87,14 @@ void TSQMainForm::applyWindowOutline()
     update();
 }
 
-void TSQMainForm::resizeEvent(QResizeEvent* event)
-{
+void TSQMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (IniFile)
-        guard([this] { changePageSize(0); });
+    if (IniFile) guard([this] { changePageSize(0); });
 }
 
-void TSQMainForm::showEvent(QShowEvent* event)
-{
+void TSQMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (m_shownOnce)
-        return;
+    if (m_shownOnce) return;
     m_shownOnce = true;
     // Only now does the window have its frame: give it the outer size asked for before it was shown.
     if (m_requestedOuter.isValid() && outerSize() != m_requestedOuter)

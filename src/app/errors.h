@@ -7,7 +7,9 @@
 
 class SquadError : public std::exception {
 public:
-    explicit SquadError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+    explicit SquadError(QString message)
+        : m_message(std::move(message))
+        , m_utf8(m_message.toUtf8()) {}
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return m_utf8.constData(); }
     // The short name of the kind of error, shown after some fixed texts ("OpenLineup error ...").

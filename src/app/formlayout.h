@@ -9,13 +9,13 @@ struct MainLayout {
     int windowWidth, windowHeight;
     int gridWidth, gridHeight;
     int pageWidth, pageHeight;
-    int optionsLeft;        // LUOptionsGroupBox and LUTotalsGroupBox
+    int optionsLeft; // LUOptionsGroupBox and LUTotalsGroupBox
     int validPanelLeft;
     int infoPanelWidth;
     int teamInfHeight;
     int startersLabelTop, startersTop, startersHeight;
     int substitutesLabelTop, subsTop, subsHeight;
-    int listWidth;          // TeamInfListBox, StartersListBox, SubsListBox
+    int listWidth; // TeamInfListBox, StartersListBox, SubsListBox
     int pitchWidth, pitchLeft;
 };
 

@@ -99,7 +99,8 @@ public:
 
     // ---- menus and dialogs ----
     QAction *OpenSubMenu, *OpenLineupMenu, *SaveLineupMenu, *SaveView1, *NewLineupMenu, *ExitMenu;
-    QAction *MenuNoWG, *MenuFullMSWL, *MenuAutoIncr, *SeasonLength1, *HomeBonus, *Default1, *Set15on, *Set15off;
+    QAction *MenuNoWG, *MenuFullMSWL, *MenuAutoIncr, *SeasonLength1, *HomeBonus, *Default1, *Set15on,
+        *Set15off;
     QAction *size640Menu, *size800Menu, *size1024Menu, *sizeCustMenu, *MenuSelectDirectory, *Help1, *About1;
     QMenu *PlayPopup, *SubPopup, *LOTPopup;
     QAction *popWG, *deselectPlay;

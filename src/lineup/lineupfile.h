@@ -16,7 +16,7 @@ struct LineupOptions {
 };
 
 struct LineupFile {
-    QStringList lines;   // the 19 lines, without line breaks
+    QStringList lines; // the 19 lines, without line breaks
     int starters = 0;
     int firstEmptySlot = 0; // 1..5, or 0 when all five substitute slots are filled
 };
@@ -30,7 +30,7 @@ LineupFile buildLineupFile(const SquadTable& table, const LineupOptions& options
 QString lineupRefusal(const LineupFile& file);
 
 struct LineupApplied {
-    QString homeBonusError;        // kind name of the conversion error of the home bonus field, or empty
+    QString homeBonusError;            // kind name of the conversion error of the home bonus field, or empty
     std::optional<int> homeBonusIndex; // entry of the home bonus list to select (bonus - Min)
     QString teamTactic;
     QStringList tacticChanges;
@@ -40,7 +40,8 @@ struct LineupApplied {
 };
 
 // Applies the lines of a line-up file to the table: each player line goes to the first row of its exact name
-// (Play, Style, Conditionals unless empty, and the slot of a substitute line); rows not named keep their cells.
+// (Play, Style, Conditionals unless empty, and the slot of a substitute line); rows not named keep their
+// cells.
 LineupApplied readLineup(SquadTable& table, const QStringList& lines, int homeBonusMin, int homeBonusMax);
 
 // The fields of a line, padded with empty fields to at least `count`.

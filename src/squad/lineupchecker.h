@@ -20,8 +20,8 @@ qint64 adjustedSL(qint64 sl, int positionTenths, int styleHundredths);
 enum class FwLamp { Off, Red, Green };
 
 struct CheckResult {
-    std::array<int, 6> counts{};   // starters per played position
-    std::array<qint64, 6> sums{};  // adjusted SL per played position
+    std::array<int, 6> counts{};  // starters per played position
+    std::array<qint64, 6> sums{}; // adjusted SL per played position
     int starters = 0;
     int substitutes = 0;
     bool gk = false, sw = false, df = false, mf = false, fw = false;

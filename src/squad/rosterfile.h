@@ -12,14 +12,15 @@ struct RosterRead {
 };
 
 // Reads the lines into the table: the table gets one row per line from the header on; each player line writes
-// its fields into the first cells of its row and leaves the other cells as they were. Throws ListIndexError(0)
-// before changing anything when no line is non-empty. An Age that is not a whole number stops the filling of
-// the lists at that row (ageError says why); the table is filled completely all the same.
+// its fields into the first cells of its row and leaves the other cells as they were. Throws
+// ListIndexError(0) before changing anything when no line is non-empty. An Age that is not a whole number
+// stops the filling of the lists at that row (ageError says why); the table is filled completely all the
+// same.
 RosterRead readRoster(SquadTable& table, QStringList lines);
 
 struct OppRosterRead {
-    QString abbreviation;   // the header's first field
-    QStringList players;    // first field of every later line that has one
+    QString abbreviation; // the header's first field
+    QStringList players;  // first field of every later line that has one
 };
 
 // Reads an opponent's roster; throws ListIndexError(0) when no line is non-empty.

@@ -7,7 +7,18 @@
 
 using SquadTable = QList<QStringList>;
 
-enum SquadColumn { ColName = 0, ColAge, ColSL, ColPos, ColEL, ColPlay, ColStyle, ColSubs, ColConditionals, SquadColumns };
+enum SquadColumn {
+    ColName = 0,
+    ColAge,
+    ColSL,
+    ColPos,
+    ColEL,
+    ColPlay,
+    ColStyle,
+    ColSubs,
+    ColConditionals,
+    SquadColumns
+};
 
 // "Name", "Age", "SL", "Pos", "EL", "Play", "Style", "Subs", "Conditionals".
 const QStringList& squadCaptions();
@@ -15,5 +26,9 @@ const QStringList& squadCaptions();
 // A table of the caption row and `players` blank rows.
 SquadTable blankSquadTable(int players);
 
-inline bool isStarter(const QStringList& row) { return !row.at(ColPlay).isEmpty() && row.at(ColSubs).isEmpty(); }
-inline bool isSubstitute(const QStringList& row) { return !row.at(ColPlay).isEmpty() && !row.at(ColSubs).isEmpty(); }
+inline bool isStarter(const QStringList& row) {
+    return !row.at(ColPlay).isEmpty() && row.at(ColSubs).isEmpty();
+}
+inline bool isSubstitute(const QStringList& row) {
+    return !row.at(ColPlay).isEmpty() && !row.at(ColSubs).isEmpty();
+}

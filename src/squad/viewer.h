@@ -5,10 +5,10 @@
 #include <QStringList>
 
 struct ViewerTexts {
-    QStringList teamInfo;            // the nine team information lines
-    QStringList starters;            // one per starter line
-    QStringList substitutes;         // "S1: ..." to "S5: ..."
-    QMap<QString, QString> pitch;    // pitch label name -> player name, for the filled labels only
+    QStringList teamInfo;         // the nine team information lines
+    QStringList starters;         // one per starter line
+    QStringList substitutes;      // "S1: ..." to "S5: ..."
+    QMap<QString, QString> pitch; // pitch label name -> player name, for the filled labels only
 };
 
 // The names of the 20 pitch labels, "pitchGK" to "pitchFW4".

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 struct Condition {
-    QString event;    // "G", "T" or empty
-    QString op;       // ">", ">=", "=", "<=", "<" or empty
-    QString value;    // the value text as held
+    QString event; // "G", "T" or empty
+    QString op;    // ">", ">=", "=", "<=", "<" or empty
+    QString value; // the value text as held
     bool complete() const { return !event.isEmpty() && !op.isEmpty(); }
 };
 

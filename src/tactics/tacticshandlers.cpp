@@ -1,12 +1,10 @@
 // The main window's commands that open the two tactic editors.
-#include "app/sqmainform.h"
 #include "Playcondunit.h"
+#include "app/sqmainform.h"
 #include "teamtacticform.h"
 
-void TSQMainForm::MatchTacBtnClick()
-{
-    if (!rosterLoaded())
-        return;
+void TSQMainForm::MatchTacBtnClick() {
+    if (!rosterLoaded()) return;
     {
         TTeamTacticForm form(this);
         form.exec();
@@ -14,8 +12,7 @@ void TSQMainForm::MatchTacBtnClick()
     checkLineup();
 }
 
-void TSQMainForm::openPlayerConditionals()
-{
+void TSQMainForm::openPlayerConditionals() {
     TPlayCondForm form(this);
     form.exec();
 }

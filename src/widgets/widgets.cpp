@@ -5,21 +5,21 @@
 #include <QTimer>
 #include <cmath>
 
-TLed::TLed(const QString& name, QColor onColor, QWidget* parent) : QWidget(parent), m_onColor(onColor), m_color(onColor)
-{
+TLed::TLed(const QString& name, QColor onColor, QWidget* parent)
+    : QWidget(parent)
+    , m_onColor(onColor)
+    , m_color(onColor) {
     setObjectName(name);
     setFixedSize(14, 14);
 }
 
-void TLed::setLit(bool lit, QColor color)
-{
+void TLed::setLit(bool lit, QColor color) {
     m_lit = lit;
     m_color = color;
     update();
 }
 
-void TLed::paintEvent(QPaintEvent*)
-{
+void TLed::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor c = color();
@@ -31,8 +31,7 @@ void TLed::paintEvent(QPaintEvent*)
     p.drawEllipse(QRectF(1, 1, width() - 2, height() - 2));
 }
 
-void TRotatedLabel::paintEvent(QPaintEvent*)
-{
+void TRotatedLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font());
@@ -43,8 +42,9 @@ void TRotatedLabel::paintEvent(QPaintEvent*)
 }
 
 TFadingLabel::TFadingLabel(const QString& text, QColor color, QWidget* parent)
-    : QLabel(text, parent), m_timer(new QTimer(this)), m_color(color)
-{
+    : QLabel(text, parent)
+    , m_timer(new QTimer(this))
+    , m_color(color) {
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_phase = (m_phase + 1) % 100;
         const double t = (1 + std::cos(m_phase * 2 * M_PI / 100)) / 2; // 1 .. 0 .. 1
@@ -62,8 +62,7 @@ TFadingLabel::TFadingLabel(const QString& text, QColor color, QWidget* parent)
     m_timer->start(40);
 }
 
-void TPitchView::paintEvent(QPaintEvent*)
-{
+void TPitchView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = width(), h = height();
@@ -96,8 +95,8 @@ void TPitchView::paintEvent(QPaintEvent*)
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TUpDown::TUpDown(const QString& name, QWidget* parent) : QWidget(parent)
-{
+TUpDown::TUpDown(const QString& name, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(name);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -113,7 +112,7 @@ TUpDown::TUpDown(const QString& name, QWidget* parent) : QWidget(parent)
     }
 }
 
-QValidator* noCommaValidator(int maxLength, QObject* parent)
-{
-    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]{0,%1}").arg(maxLength)), parent);
+QValidator* noCommaValidator(int maxLength, QObject* parent) {
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]{0,%1}").arg(maxLength)),
+                                           parent);
 }

@@ -29,8 +29,7 @@ private slots:
     void escapingErrorIsShownAndProgramGoesOn();
 };
 
-void TestMainWindow::missingSettingsFileEndsTheProgram()
-{
+void TestMainWindow::missingSettingsFileEndsTheProgram() {
     MessageBox::enableTestHook();
     MessageBox::takeShown();
     QTemporaryDir dir;
@@ -46,28 +45,36 @@ void TestMainWindow::missingSettingsFileEndsTheProgram()
     MessageBox::takeShown();
 }
 
-void TestMainWindow::menuItems_data()
-{
+void TestMainWindow::menuItems_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
-    const char* rows[][3] = {{"OpenSubMenu", "&Open Roster", "Ctrl+O"}, {"OpenLineupMenu", "Open &Lineup", ""},
-                             {"SaveLineupMenu", "&Save Lineup", "Ctrl+S"}, {"SaveView1", "Save && &View", "Ctrl+E"},
-                             {"NewLineupMenu", "&New Lineup", "Ctrl+N"},   {"ExitMenu", "E&xit", "Ctrl+X"},
-                             {"MenuNoWG", "LGM", ""},                      {"MenuFullMSWL", "MSWL", ""},
-                             {"MenuAutoIncr", "Auto Increase", ""},       {"SeasonLength1", "Season Length", ""},
-                             {"HomeBonus", "Home Bonus", ""},             {"Default1", "Default", ""},
-                             {"Set15on", "15 mins ON", ""},                {"Set15off", "15 mins OFF", ""},
-                             {"size640Menu", "640 x 480", "F5"},           {"size800Menu", "800 x 600", "F6"},
-                             {"size1024Menu", "1024 x 768", "F7"},         {"sizeCustMenu", "Custom", ""},
-                             {"MenuSelectDirectory", "Directory", ""},     {"Help1", "Help", "F1"},
+    const char* rows[][3] = {{"OpenSubMenu", "&Open Roster", "Ctrl+O"},
+                             {"OpenLineupMenu", "Open &Lineup", ""},
+                             {"SaveLineupMenu", "&Save Lineup", "Ctrl+S"},
+                             {"SaveView1", "Save && &View", "Ctrl+E"},
+                             {"NewLineupMenu", "&New Lineup", "Ctrl+N"},
+                             {"ExitMenu", "E&xit", "Ctrl+X"},
+                             {"MenuNoWG", "LGM", ""},
+                             {"MenuFullMSWL", "MSWL", ""},
+                             {"MenuAutoIncr", "Auto Increase", ""},
+                             {"SeasonLength1", "Season Length", ""},
+                             {"HomeBonus", "Home Bonus", ""},
+                             {"Default1", "Default", ""},
+                             {"Set15on", "15 mins ON", ""},
+                             {"Set15off", "15 mins OFF", ""},
+                             {"size640Menu", "640 x 480", "F5"},
+                             {"size800Menu", "800 x 600", "F6"},
+                             {"size1024Menu", "1024 x 768", "F7"},
+                             {"sizeCustMenu", "Custom", ""},
+                             {"MenuSelectDirectory", "Directory", ""},
+                             {"Help1", "Help", "F1"},
                              {"About1", "About", ""}};
     for (const auto& r : rows)
         QTest::newRow(r[0]) << r[0] << r[1] << r[2];
 }
 
-void TestMainWindow::menuItems()
-{
+void TestMainWindow::menuItems() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, shortcut);
@@ -78,26 +85,47 @@ void TestMainWindow::menuItems()
     QCOMPARE(a->isEnabled(), name != "Default1");
 }
 
-void TestMainWindow::toolButtonsAndControls_data()
-{
+void TestMainWindow::toolButtonsAndControls_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("NewToolbarBtn") << "NewToolbarBtn" << "" << "New Lineup - resets for next match";
-    QTest::newRow("OpenToolbarBtn") << "OpenToolbarBtn" << "" << "Open Roster File";
-    QTest::newRow("SaveToolbarBtn") << "SaveToolbarBtn" << "" << "Save Current Lineup";
-    QTest::newRow("HelpToolbarBtn") << "HelpToolbarBtn" << "" << "Help on SQDT";
-    QTest::newRow("ChooseOppButton") << "ChooseOppButton" << "None" << "Select Opponent for current match";
-    QTest::newRow("MatchTacBtnWithColor1") << "MatchTacBtnWithColor1" << "Team Tactics" << "Enter Tactics for current match";
-    QTest::newRow("SaveBidsBtn") << "SaveBidsBtn" << "Save Bids" << "";
-    QTest::newRow("SavePressBtn") << "SavePressBtn" << "Save Press" << "";
-    QTest::newRow("AddZipListBtn") << "AddZipListBtn" << "Add Files" << "";
-    QTest::newRow("ZipBtn") << "ZipBtn" << "Save to Zip" << "";
-    QTest::newRow("AutoSortCheckBox") << "AutoSortCheckBox" << "Use Auto Sort" << "State whether entries should be sorted into Lot order (default: YES)";
+    QTest::newRow("NewToolbarBtn") << "NewToolbarBtn"
+                                   << ""
+                                   << "New Lineup - resets for next match";
+    QTest::newRow("OpenToolbarBtn") << "OpenToolbarBtn"
+                                    << ""
+                                    << "Open Roster File";
+    QTest::newRow("SaveToolbarBtn") << "SaveToolbarBtn"
+                                    << ""
+                                    << "Save Current Lineup";
+    QTest::newRow("HelpToolbarBtn") << "HelpToolbarBtn"
+                                    << ""
+                                    << "Help on SQDT";
+    QTest::newRow("ChooseOppButton") << "ChooseOppButton"
+                                     << "None"
+                                     << "Select Opponent for current match";
+    QTest::newRow("MatchTacBtnWithColor1") << "MatchTacBtnWithColor1"
+                                           << "Team Tactics"
+                                           << "Enter Tactics for current match";
+    QTest::newRow("SaveBidsBtn") << "SaveBidsBtn"
+                                 << "Save Bids"
+                                 << "";
+    QTest::newRow("SavePressBtn") << "SavePressBtn"
+                                  << "Save Press"
+                                  << "";
+    QTest::newRow("AddZipListBtn") << "AddZipListBtn"
+                                   << "Add Files"
+                                   << "";
+    QTest::newRow("ZipBtn") << "ZipBtn"
+                            << "Save to Zip"
+                            << "";
+    QTest::newRow("AutoSortCheckBox")
+        << "AutoSortCheckBox"
+        << "Use Auto Sort"
+        << "State whether entries should be sorted into Lot order (default: YES)";
 }
 
-void TestMainWindow::toolButtonsAndControls()
-{
+void TestMainWindow::toolButtonsAndControls() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, hint);
@@ -107,13 +135,13 @@ void TestMainWindow::toolButtonsAndControls()
     QCOMPARE(button->toolTip(), hint);
 }
 
-void TestMainWindow::pagesAndGroups()
-{
+void TestMainWindow::pagesAndGroups() {
     Window w;
     QTabWidget* pages = w.find<QTabWidget>("MainPageControl");
     QCOMPARE(pages->tabPosition(), QTabWidget::South);
     const QStringList names = {"MainSheet", "LineupSheet", "AuctionSheet", "PressSheet", "SummarySheet"};
-    const QStringList captions = {"Lineup Creator", "Lineup Viewer", "Auction Bids", "Press Statement", "Zip Orders"};
+    const QStringList captions = {"Lineup Creator", "Lineup Viewer", "Auction Bids", "Press Statement",
+                                  "Zip Orders"};
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(pages->widget(i)->objectName(), names.at(i));
         QCOMPARE(pages->tabText(i), captions.at(i));
@@ -121,13 +149,15 @@ void TestMainWindow::pagesAndGroups()
     QCOMPARE(pages->currentWidget()->objectName(), QString("MainSheet"));
     QCOMPARE(w.find<QGroupBox>("LUOptionsGroupBox")->title(), QString("Lineup Options"));
     QCOMPARE(w.find<QGroupBox>("LUTotalsGroupBox")->title(), QString("Lineup Totals"));
-    for (const char* label : {"SessionLabel", "MatchLabel", "Label2", "OppLabel", "PTakeLabel", "TPLabel", "CPLabel", "Label1"})
+    for (const char* label :
+         {"SessionLabel", "MatchLabel", "Label2", "OppLabel", "PTakeLabel", "TPLabel", "CPLabel", "Label1"})
         QVERIFY(w.find<QLabel>(label));
     QCOMPARE(w.find<QLabel>("Label1")->text(), QString("Double click on a player in a list to delete them."));
     QCOMPARE(w.form->windowTitle(), QString("Squadrant "));
     QCOMPARE(w.find<TOpenDialog>("OpenRosDialog")->Title, QString("Open Roster File"));
     QCOMPARE(w.find<TOpenDialog>("OpenRosDialog")->Filter, QString("Roster Files|*.ros|All files|*.*"));
-    QCOMPARE(w.find<TOpenDialog>("OpenLineupDialog")->Filter, QString("Lineup files|*.txt|All Files (*.*)|*.*"));
+    QCOMPARE(w.find<TOpenDialog>("OpenLineupDialog")->Filter,
+             QString("Lineup files|*.txt|All Files (*.*)|*.*"));
     // totals grid: captions and zeros
     TStringGrid* totals = w.find<TStringGrid>("LineupTotGrid");
     QVERIFY(!totals->isEnabled());
@@ -138,25 +168,28 @@ void TestMainWindow::pagesAndGroups()
         QCOMPARE(totals->cellText(c, 1), QString("0"));
         QCOMPARE(totals->cellText(c, 2), QString("0"));
     }
-    for (const char* lamp : {"MF21Led", "FW21Led", "subsLed", "valGKLed", "valSWLed", "valDFLed", "valMFLed", "valFWLed", "starting11Led"})
+    for (const char* lamp : {"MF21Led", "FW21Led", "subsLed", "valGKLed", "valSWLed", "valDFLed", "valMFLed",
+                             "valFWLed", "starting11Led"})
         QVERIFY(!w.find<TLed>(lamp)->isLit());
     TStringGrid* auction = w.find<TStringGrid>("AuctionStringGrid");
     QCOMPARE(auction->columnCount(), 3);
     QCOMPARE(auction->rowCount(), 6);
     QCOMPARE(QStringList({auction->cellText(0, 0), auction->cellText(1, 0), auction->cellText(2, 0)}),
              QStringList({"LOT", "Price Bid", "Name"}));
-    QCOMPARE(QList<int>({auction->columnWidth(0), auction->columnWidth(1), auction->columnWidth(2)}), QList<int>({50, 100, 320}));
+    QCOMPARE(QList<int>({auction->columnWidth(0), auction->columnWidth(1), auction->columnWidth(2)}),
+             QList<int>({50, 100, 320}));
 }
 
-void TestMainWindow::beforeAnyRosterNothingActs()
-{
+void TestMainWindow::beforeAnyRosterNothingActs() {
     Window w;
     TStringGrid* grid = w.form->RosterStringGrid;
     QCOMPARE(grid->rowCount(), 18);
     QCOMPARE(grid->columnCount(), 9);
     for (int c = 0; c < 9; ++c)
-        QCOMPARE(grid->cellText(c, 0), QString("Name Age SL Pos EL Play Style Subs Conditionals").split(' ').at(c));
-    QCOMPARE(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(8)}), QList<int>({120, 30, 141}));
+        QCOMPARE(grid->cellText(c, 0),
+                 QString("Name Age SL Pos EL Play Style Subs Conditionals").split(' ').at(c));
+    QCOMPARE(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(8)}),
+             QList<int>({120, 30, 141}));
     w.clickGrid(3, ColPlay);
     QVERIFY(!w.form->PlayPopup->isVisible());
     w.form->MatchTacBtnWithColor1->click();
@@ -166,8 +199,7 @@ void TestMainWindow::beforeAnyRosterNothingActs()
     QVERIFY(shownBoxes().isEmpty());
 }
 
-void TestMainWindow::checkerPanelOnlyOnTheCreatorPage()
-{
+void TestMainWindow::checkerPanelOnlyOnTheCreatorPage() {
     Window w;
     QTabWidget* pages = w.form->MainPageControl;
     QVERIFY(w.form->validPanel->isVisible());
@@ -179,8 +211,7 @@ void TestMainWindow::checkerPanelOnlyOnTheCreatorPage()
     QVERIFY(w.form->validPanel->isVisible());
 }
 
-void TestMainWindow::exitAsksWhileOrdersAreListed()
-{
+void TestMainWindow::exitAsksWhileOrdersAreListed() {
     Window w;
     w.form->addToZipList(w.path("RVR3.txt"));
     MessageBox::queueAnswer(MessageBox::No);
@@ -198,8 +229,7 @@ void TestMainWindow::exitAsksWhileOrdersAreListed()
     QVERIFY(!empty.form->isVisible());
 }
 
-void TestMainWindow::aboutShowsAFreshBoxEachTime()
-{
+void TestMainWindow::aboutShowsAFreshBoxEachTime() {
     Window w;
     QList<QPointer<QWidget>> boxes;
     for (int i = 0; i < 2; ++i) {
@@ -209,7 +239,9 @@ void TestMainWindow::aboutShowsAFreshBoxEachTime()
             QCOMPARE(box->size(), QSize(372, 232));
             QCOMPARE(box->findChild<QLabel*>("Version")->text(), QString("Version 3.1.0"));
             QCOMPARE(box->findChild<QLabel*>("ProductName")->text(), QString("Squadrant"));
-            QVERIFY(box->findChild<QLabel*>("ContactLabel")->text().contains("mailto:" + TAboutBox::contactAddress()));
+            QVERIFY(box->findChild<QLabel*>("ContactLabel")
+                        ->text()
+                        .contains("mailto:" + TAboutBox::contactAddress()));
             QVERIFY(box->findChild<QLabel*>("ContactLabel")->openExternalLinks());
             box->findChild<QPushButton*>("OKButton")->click();
         });
@@ -219,14 +251,12 @@ void TestMainWindow::aboutShowsAFreshBoxEachTime()
     QVERIFY(boxes[0].isNull() && boxes[1].isNull()); // each box is gone once closed
 }
 
-void TestMainWindow::helpShowsContentsOrSaysMissing()
-{
+void TestMainWindow::helpShowsContentsOrSaysMissing() {
     Window w;
     w.action("Help1")->trigger();
     THelpWindow* help = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<THelpWindow*>(top))
-            help = h;
+        if (auto* h = qobject_cast<THelpWindow*>(top)) help = h;
     QVERIFY2(help, "the help window did not open");
     QVERIFY(help->findChild<QTextBrowser*>("HelpBrowser")->toPlainText().contains("Squadrant"));
     help->close();
@@ -238,13 +268,13 @@ void TestMainWindow::helpShowsContentsOrSaysMissing()
     QVERIFY(boxes.at(0).startsWith("Error|The help file \"SQDX.HLP\" cannot be opened"));
 }
 
-void TestMainWindow::escapingErrorIsShownAndProgramGoesOn()
-{
+void TestMainWindow::escapingErrorIsShownAndProgramGoesOn() {
     Window w;
     w.openRoster(w.path("missing.ros"));
     const QStringList boxes = shownBoxes();
     QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.at(0).startsWith("Error|Cannot open file \"" + w.path("missing.ros") + "\"."), qPrintable(boxes.at(0)));
+    QVERIFY2(boxes.at(0).startsWith("Error|Cannot open file \"" + w.path("missing.ros") + "\"."),
+             qPrintable(boxes.at(0)));
     w.openRoster(sample("RVR.ros"));
     QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
 }

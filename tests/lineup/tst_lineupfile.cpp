@@ -5,24 +5,20 @@
 #include "testfiles.h"
 
 namespace {
-SquadTable rosterTable()
-{
+SquadTable rosterTable() {
     SquadTable t = blankSquadTable(17);
     readRoster(t, readTextLines(sample("RVR.ros")));
     return t;
 }
 
-int rowOf(const SquadTable& t, const QString& name)
-{
+int rowOf(const SquadTable& t, const QString& name) {
     for (int r = 1; r < t.size(); ++r)
-        if (t[r][ColName] == name)
-            return r;
+        if (t[r][ColName] == name) return r;
     return -1;
 }
 
-void set(SquadTable& t, const QString& name, const QString& play, const QString& style, const QString& subs = {},
-         const QString& cond = {})
-{
+void set(SquadTable& t, const QString& name, const QString& play, const QString& style,
+         const QString& subs = {}, const QString& cond = {}) {
     const int r = rowOf(t, name);
     QVERIFY2(r > 0, qPrintable(name));
     t[r][ColPlay] = play;
@@ -32,8 +28,7 @@ void set(SquadTable& t, const QString& name, const QString& play, const QString&
 }
 
 // The line-up of the fixture files, set straight into the table.
-SquadTable plainLineup()
-{
+SquadTable plainLineup() {
     SquadTable t = rosterTable();
     set(t, "Tom Adams", "GK", "n");
     set(t, "Björn Ødegård", "SW", "n");
@@ -54,8 +49,7 @@ SquadTable plainLineup()
     return t;
 }
 
-QByteArray fileBytes(const LineupFile& f)
-{
+QByteArray fileBytes(const LineupFile& f) {
     QTemporaryDir dir;
     writeTextLines(dir.filePath("x.txt"), f.lines);
     return readBytes(dir.filePath("x.txt"));
@@ -79,8 +73,7 @@ private slots:
     void teamNamesThatCannotNameAFile();
 };
 
-void TestLineupFile::plainLineupMatchesTheFixture()
-{
+void TestLineupFile::plainLineupMatchesTheFixture() {
     LineupOptions o;
     o.homeBonus = "5";
     o.penaltyTaker = "Tom Adams";
@@ -89,8 +82,7 @@ void TestLineupFile::plainLineupMatchesTheFixture()
     QCOMPARE(fileBytes(f), readBytes(fixture("RVR3_plain.txt")));
 }
 
-void TestLineupFile::tacticsAndConditionalsMatchTheFixture()
-{
+void TestLineupFile::tacticsAndConditionalsMatchTheFixture() {
     SquadTable t = plainLineup();
     set(t, "Chris Doyle", "FW", "n", {}, ",,T,>=,60,G,<,0,S1,FW" + QString(16, ','));
     LineupOptions o; // no home bonus chosen
@@ -102,32 +94,32 @@ void TestLineupFile::tacticsAndConditionalsMatchTheFixture()
     QCOMPARE(fileBytes(buildLineupFile(t, o)), readBytes(fixture("RVR1_tactics.txt")));
 }
 
-void TestLineupFile::whichRowsAreWritten_data()
-{
+void TestLineupFile::whichRowsAreWritten_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("refusal");
-    QTest::newRow("complete") << "" << "";
-    QTest::newRow("twelve starters") << "starter" << "You need 11 starting players, Lineup not saved";
-    QTest::newRow("ten starters") << "drop" << "You need 11 starting players, Lineup not saved";
-    QTest::newRow("substitute without a position") << "subnoplay" << "You need 5 substitutes, Lineup not saved";
-    QTest::newRow("same slot twice, lower wins") << "sameslot" << "";
+    QTest::newRow("complete") << ""
+                              << "";
+    QTest::newRow("twelve starters") << "starter"
+                                     << "You need 11 starting players, Lineup not saved";
+    QTest::newRow("ten starters") << "drop"
+                                  << "You need 11 starting players, Lineup not saved";
+    QTest::newRow("substitute without a position") << "subnoplay"
+                                                   << "You need 5 substitutes, Lineup not saved";
+    QTest::newRow("same slot twice, lower wins") << "sameslot"
+                                                 << "";
 }
 
-void TestLineupFile::whichRowsAreWritten()
-{
+void TestLineupFile::whichRowsAreWritten() {
     QFETCH(QString, change);
     QFETCH(QString, refusal);
     SquadTable t = plainLineup();
-    if (change == "starter")
-        set(t, "Max Weber", "MF", "n");
-    if (change == "drop")
-        set(t, "Ben Ashby", "", "");
-    if (change == "subnoplay")
-        set(t, "Pat Quinn", "", "", "S4");
+    if (change == "starter") set(t, "Max Weber", "MF", "n");
+    if (change == "drop") set(t, "Ben Ashby", "", "");
+    if (change == "subnoplay") set(t, "Pat Quinn", "", "", "S4");
     if (change == "sameslot") {
-        set(t, "Pat Quinn", "MF", "n", "S3");     // row 14: upper S3
-        set(t, "Max Weber", "MF", "n", "S4");     // row 22 fills S4
-        set(t, "Will Stone", "MF", "n", "S3");    // row 24: lower S3 replaces Pat Quinn
+        set(t, "Pat Quinn", "MF", "n", "S3");  // row 14: upper S3
+        set(t, "Max Weber", "MF", "n", "S4");  // row 22 fills S4
+        set(t, "Will Stone", "MF", "n", "S3"); // row 24: lower S3 replaces Pat Quinn
     }
     const LineupFile f = buildLineupFile(t, {});
     QCOMPARE(lineupRefusal(f), refusal);
@@ -137,12 +129,10 @@ void TestLineupFile::whichRowsAreWritten()
         QVERIFY(!f.lines.join('\n').contains("Pat Quinn"));
     }
     for (int i = 2; i < f.lines.size() - 1; ++i)
-        if (!f.lines.at(i).isEmpty())
-            QCOMPARE(f.lines.at(i).count(','), 28);
+        if (!f.lines.at(i).isEmpty()) QCOMPARE(f.lines.at(i).count(','), 28);
 }
 
-void TestLineupFile::readBackRestoresEveryField()
-{
+void TestLineupFile::readBackRestoresEveryField() {
     SquadTable t = rosterTable();
     const LineupApplied a = readLineup(t, readTextLines(fixture("RVR1_tactics.txt")), 3, 13);
     QCOMPARE(a.homeBonusIndex, std::optional<int>(0));
@@ -156,11 +146,10 @@ void TestLineupFile::readBackRestoresEveryField()
     QCOMPARE(t, expected);
 }
 
-void TestLineupFile::readMergesOntoTheSquad()
-{
+void TestLineupFile::readMergesOntoTheSquad() {
     SquadTable t = rosterTable();
     set(t, "Max Weber", "FW", "a", "S2", "X,,,,,,,,,,,,,,,,,,,,,,,,,"); // not in the file: kept
-    set(t, "Tom Adams", "MF", "p", "S4", "keep me");                   // starter in the file: Subs and conditions kept
+    set(t, "Tom Adams", "MF", "p", "S4", "keep me"); // starter in the file: Subs and conditions kept
     readLineup(t, readTextLines(fixture("RVR3_plain.txt")), 3, 13);
     const int weber = rowOf(t, "Max Weber");
     QCOMPARE(t[weber].mid(ColPlay), (QStringList{"FW", "a", "S2", "X,,,,,,,,,,,,,,,,,,,,,,,,,"}));
@@ -169,8 +158,7 @@ void TestLineupFile::readMergesOntoTheSquad()
     QCOMPARE(t[rowOf(t, "Joe Blake")][ColSubs], QString("S5"));
 }
 
-void TestLineupFile::readHomeBonusAndTacticGroups_data()
-{
+void TestLineupFile::readHomeBonusAndTacticGroups_data() {
     QTest::addColumn<QString>("teamLine");
     QTest::addColumn<int>("index"); // -1: none
     QTest::addColumn<bool>("error");
@@ -179,12 +167,11 @@ void TestLineupFile::readHomeBonusAndTacticGroups_data()
     QTest::newRow("in range") << "7,N" + empty7.repeated(5) << 4 << false << QStringList{};
     QTest::newRow("above range") << "14,N" + empty7.repeated(5) << -1 << false << QStringList{};
     QTest::newRow("not a number") << "x,N" + empty7.repeated(5) << -1 << true << QStringList{};
-    QTest::newRow("groups 1 and 3") << "5,L,G,>,1,,,,L" + empty7 + ",T,>,80,,,,D" + empty7.repeated(2) << 2 << false
-                                    << QStringList{"G,>,1,,,,L", "T,>,80,,,,D"};
+    QTest::newRow("groups 1 and 3") << "5,L,G,>,1,,,,L" + empty7 + ",T,>,80,,,,D" + empty7.repeated(2) << 2
+                                    << false << QStringList{"G,>,1,,,,L", "T,>,80,,,,D"};
 }
 
-void TestLineupFile::readHomeBonusAndTacticGroups()
-{
+void TestLineupFile::readHomeBonusAndTacticGroups() {
     QFETCH(QString, teamLine);
     QFETCH(int, index);
     QFETCH(bool, error);
@@ -198,8 +185,7 @@ void TestLineupFile::readHomeBonusAndTacticGroups()
     QCOMPARE(a.tacticChanges, changes);
 }
 
-void TestLineupFile::fileNameGivesMatchAndTeam_data()
-{
+void TestLineupFile::fileNameGivesMatchAndTeam_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("loaded");
     QTest::addColumn<int>("match");
@@ -207,22 +193,27 @@ void TestLineupFile::fileNameGivesMatchAndTeam_data()
     const struct {
         const char *name, *abb;
         int match;
-    } names[] = {{"ABC3.txt", "ABC", 3},  {"ABC10.txt", "ABC", 10}, {"ABCD7.txt", "ABCD", 7}, {"ABCD10.txt", "ABCD", 10},
-                 {"AB5.txt", "AB", 5},    {"AB10.txt", "AB", 10},   {"A5.txt", "A", 5},       {"ABCDE3.txt", "ABCDE", 3},
-                 {"ABC1.txt", "ABC", 1}};
+    } names[] = {{"ABC3.txt", "ABC", 3},     {"ABC10.txt", "ABC", 10},   {"ABCD7.txt", "ABCD", 7},
+                 {"ABCD10.txt", "ABCD", 10}, {"AB5.txt", "AB", 5},       {"AB10.txt", "AB", 10},
+                 {"A5.txt", "A", 5},         {"ABCDE3.txt", "ABCDE", 3}, {"ABC1.txt", "ABC", 1}};
     for (const auto& n : names) {
-        QTest::addRow("%s without roster", n.name) << QString("/work/orders/") + n.name << "" << n.match << n.abb;
+        QTest::addRow("%s without roster", n.name)
+            << QString("/work/orders/") + n.name << "" << n.match << n.abb;
         QTest::addRow("%s with roster", n.name) << QString(n.name) << n.abb << n.match << n.abb;
     }
-    QTest::newRow("no extension") << "/x/ABC3" << "" << 3 << "ABC";
-    QTest::newRow("dots in folder") << "/x.y/RVR12.txt" << "" << 12 << "RVR";
-    QTest::newRow("roster A1 and name A12") << "A12.txt" << "A1" << 2 << "A1";
-    QTest::newRow("roster A and name A12") << "A12.txt" << "A" << 12 << "A";
-    QTest::newRow("not a number") << "ABCx.txt" << "" << 0 << "ABC";
+    QTest::newRow("no extension") << "/x/ABC3"
+                                  << "" << 3 << "ABC";
+    QTest::newRow("dots in folder") << "/x.y/RVR12.txt"
+                                    << "" << 12 << "RVR";
+    QTest::newRow("roster A1 and name A12") << "A12.txt"
+                                            << "A1" << 2 << "A1";
+    QTest::newRow("roster A and name A12") << "A12.txt"
+                                           << "A" << 12 << "A";
+    QTest::newRow("not a number") << "ABCx.txt"
+                                  << "" << 0 << "ABC";
 }
 
-void TestLineupFile::fileNameGivesMatchAndTeam()
-{
+void TestLineupFile::fileNameGivesMatchAndTeam() {
     QFETCH(QString, path);
     QFETCH(QString, loaded);
     QFETCH(int, match);
@@ -233,8 +224,7 @@ void TestLineupFile::fileNameGivesMatchAndTeam()
     QCOMPARE(p.abbreviation, abbreviation);
 }
 
-void TestLineupFile::teamNamesThatCannotNameAFile_data()
-{
+void TestLineupFile::teamNamesThatCannotNameAFile_data() {
     QTest::addColumn<QString>("abbreviation");
     QTest::addColumn<bool>("refused");
     QTest::newRow("plain") << "RVR" << false;
@@ -246,14 +236,12 @@ void TestLineupFile::teamNamesThatCannotNameAFile_data()
     QTest::newRow("control character") << "A\tB" << true;
 }
 
-void TestLineupFile::teamNamesThatCannotNameAFile()
-{
+void TestLineupFile::teamNamesThatCannotNameAFile() {
     QFETCH(QString, abbreviation);
     QFETCH(bool, refused);
     const QString problem = teamFileNameProblem(abbreviation);
     QCOMPARE(!problem.isEmpty(), refused);
-    if (refused)
-        QVERIFY(problem.contains('"' + abbreviation + '"'));
+    if (refused) QVERIFY(problem.contains('"' + abbreviation + '"'));
 }
 
 QTEST_GUILESS_MAIN(TestLineupFile)

@@ -15,23 +15,22 @@ private slots:
     void unwritableFileIsAnErrorAndUnchanged();
 };
 
-void TestIniFile::pathBesideTheExecutable_data()
-{
+void TestIniFile::pathBesideTheExecutable_data() {
     QTest::addColumn<QString>("exe");
     QTest::addColumn<QString>("ini");
-    QTest::newRow("no extension") << "/opt/sq/squadrant" << "/opt/sq/squadrant.INI";
-    QTest::newRow("extension") << "/opt/sq/P.exe" << "/opt/sq/P.INI";
+    QTest::newRow("no extension") << "/opt/sq/squadrant"
+                                  << "/opt/sq/squadrant.INI";
+    QTest::newRow("extension") << "/opt/sq/P.exe"
+                               << "/opt/sq/P.INI";
 }
 
-void TestIniFile::pathBesideTheExecutable()
-{
+void TestIniFile::pathBesideTheExecutable() {
     QFETCH(QString, exe);
     QFETCH(QString, ini);
     QCOMPARE(TIniFile::pathForExecutable(exe), ini);
 }
 
-void TestIniFile::readsWithoutRegardToCase()
-{
+void TestIniFile::readsWithoutRegardToCase() {
     QTemporaryDir dir;
     writeBytes(dir.filePath("s.INI"), "[options]\r\nleague = FULL\r\n[SEASONLENGTH]\r\nMATCHES=12\r\n");
     TIniFile ini(dir.filePath("s.INI"));
@@ -41,8 +40,7 @@ void TestIniFile::readsWithoutRegardToCase()
     QCOMPARE(ini.readString("Missing", "League", "LGM"), QString("LGM"));
 }
 
-void TestIniFile::numbersAndTruthValues_data()
-{
+void TestIniFile::numbersAndTruthValues_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("number"); // read with default 30
     QTest::addColumn<bool>("truth"); // read with default false
@@ -55,8 +53,7 @@ void TestIniFile::numbersAndTruthValues_data()
     QTest::newRow("12x is the default") << "12x" << 30 << false;
 }
 
-void TestIniFile::numbersAndTruthValues()
-{
+void TestIniFile::numbersAndTruthValues() {
     QFETCH(QString, value);
     QFETCH(int, number);
     QFETCH(bool, truth);
@@ -67,32 +64,33 @@ void TestIniFile::numbersAndTruthValues()
     QCOMPARE(ini.readBool("Options", "Key", false), truth);
 }
 
-void TestIniFile::writeReplacesOneLineAndKeepsTheRest()
-{
+void TestIniFile::writeReplacesOneLineAndKeepsTheRest() {
     QTemporaryDir dir;
-    const QByteArray before = "; my settings\r\n[Options]\r\nLeague=LGM\r\n  AutoIncr = 0\r\n\r\n[LGMTTacs]\r\nhowmany=2\r\nT1=Normal\r\n";
+    const QByteArray before = "; my settings\r\n[Options]\r\nLeague=LGM\r\n  AutoIncr = "
+                              "0\r\n\r\n[LGMTTacs]\r\nhowmany=2\r\nT1=Normal\r\n";
     writeBytes(dir.filePath("s.INI"), before);
     TIniFile ini(dir.filePath("s.INI"));
     ini.writeBool("OPTIONS", "autoincr", true);
     QCOMPARE(readBytes(dir.filePath("s.INI")),
-             QByteArray("; my settings\r\n[Options]\r\nLeague=LGM\r\nautoincr=1\r\n\r\n[LGMTTacs]\r\nhowmany=2\r\nT1=Normal\r\n"));
+             QByteArray("; my "
+                        "settings\r\n[Options]\r\nLeague=LGM\r\nautoincr=1\r\n\r\n[LGMTTacs]\r\nhowmany="
+                        "2\r\nT1=Normal\r\n"));
     QCOMPARE(ini.readBool("Options", "AutoIncr", false), true);
 }
 
-void TestIniFile::writeAddsKeyAndSection()
-{
+void TestIniFile::writeAddsKeyAndSection() {
     QTemporaryDir dir;
     writeBytes(dir.filePath("s.INI"), "[Options]\r\nLeague=LGM\r\n\r\n[LGMTTacs]\r\nT1=Normal\r\n");
     TIniFile ini(dir.filePath("s.INI"));
     ini.writeInteger("Options", "ScreenRes", 800);
     ini.writeInteger("HomeBonus", "Min", 4);
     QCOMPARE(readBytes(dir.filePath("s.INI")),
-             QByteArray("[Options]\r\nLeague=LGM\r\nScreenRes=800\r\n\r\n[LGMTTacs]\r\nT1=Normal\r\n\r\n[HomeBonus]\r\nMin=4\r\n"));
+             QByteArray("[Options]\r\nLeague=LGM\r\nScreenRes=800\r\n\r\n[LGMTTacs]\r\nT1=Normal\r\n\r\n["
+                        "HomeBonus]\r\nMin=4\r\n"));
     QCOMPARE(ini.readInteger("options", "screenres", 0), 800);
 }
 
-void TestIniFile::unwritableFileIsAnErrorAndUnchanged()
-{
+void TestIniFile::unwritableFileIsAnErrorAndUnchanged() {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("s.INI"); // a folder where the file should be
     TIniFile ini(dir.filePath("s.INI"));

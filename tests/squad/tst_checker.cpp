@@ -4,8 +4,7 @@
 
 namespace {
 // A squad of rows "Pos SL Play Style Subs".
-SquadTable squad(const QStringList& rows)
-{
+SquadTable squad(const QStringList& rows) {
     SquadTable t = blankSquadTable(0);
     int n = 0;
     for (const QString& r : rows) {
@@ -24,14 +23,14 @@ SquadTable squad(const QStringList& rows)
 }
 
 // 1 GK, 1 SW, 4 DF, 3 MF, 2 FW, five substitutes in S1 to S5.
-QStringList fullLineup()
-{
+QStringList fullLineup() {
     QStringList rows = {"GK 10 GK n -", "SW 10 SW n -"};
     for (int i = 0; i < 4; ++i)
         rows << "DF 10 DF n -";
     for (int i = 0; i < 3; ++i)
         rows << "MF 10 MF n -";
-    rows << "FW 10 FW n -" << "FW 10 FW n -";
+    rows << "FW 10 FW n -"
+         << "FW 10 FW n -";
     for (int k = 1; k <= 5; ++k)
         rows << QStringLiteral("MF 10 MF n S%1").arg(k);
     return rows;
@@ -50,11 +49,10 @@ private slots:
     void conversionErrorStopsTheCheck();
 };
 
-void TestChecker::factorTableFollowsTheDistanceRule()
-{
+void TestChecker::factorTableFollowsTheDistanceRule() {
     // The league's table of position factors, in tenths, rows by roster position, columns GK SW DF MF WG FW.
-    const QStringList table = {"GK 10 5 3 1 0 0",  "SW 5 10 8 6 4 4", "SD 5 10 10 8 6 6", "DF 3 8 10 8 6 6",
-                               "DM 3 8 10 10 8 8", "MF 1 6 8 10 8 8", "MA 1 6 8 10 8 10", "WG 0 4 6 8 10 8",
+    const QStringList table = {"GK 10 5 3 1 0 0",  "SW 5 10 8 6 4 4",  "SD 5 10 10 8 6 6", "DF 3 8 10 8 6 6",
+                               "DM 3 8 10 10 8 8", "MF 1 6 8 10 8 8",  "MA 1 6 8 10 8 10", "WG 0 4 6 8 10 8",
                                "FW 0 4 6 8 8 10",  "UT 3 8 10 10 8 10"};
     for (const QString& line : table) {
         const QStringList f = line.split(QLatin1Char(' '));
@@ -65,64 +63,87 @@ void TestChecker::factorTableFollowsTheDistanceRule()
     QVERIFY(!positionFactorTenths("XX", "GK").has_value());
 }
 
-void TestChecker::adjustedSL_data()
-{
+void TestChecker::adjustedSL_data() {
     QTest::addColumn<QString>("pos");
     QTest::addColumn<QString>("play");
     QTest::addColumn<QString>("style");
     QTest::addColumn<int>("sl");
     QTest::addColumn<int>("adjusted");
-    QTest::newRow("worked example DM as SW aggressive") << "DM" << "SW" << "a" << 13 << 13;
-    QTest::newRow("own position normal") << "DF" << "DF" << "n" << 17 << 17;
-    QTest::newRow("passive rounds up") << "MF" << "MF" << "p" << 13 << 10;   // 9.75
-    QTest::newRow("aggressive whole stays") << "FW" << "FW" << "a" << 20 << 23;
-    QTest::newRow("0.6 then 1.15, each rounded up") << "DF" << "WG" << "a" << 11 << 9; // 6.6 -> 7, 8.05 -> 9
-    QTest::newRow("GK as FW adds nothing") << "GK" << "FW" << "a" << 20 << 0;
-    QTest::newRow("0.1") << "GK" << "MF" << "n" << 15 << 2;
-    QTest::newRow("zero SL") << "MF" << "DF" << "a" << 0 << 0;
+    QTest::newRow("worked example DM as SW aggressive") << "DM"
+                                                        << "SW"
+                                                        << "a" << 13 << 13;
+    QTest::newRow("own position normal") << "DF"
+                                         << "DF"
+                                         << "n" << 17 << 17;
+    QTest::newRow("passive rounds up") << "MF"
+                                       << "MF"
+                                       << "p" << 13 << 10; // 9.75
+    QTest::newRow("aggressive whole stays") << "FW"
+                                            << "FW"
+                                            << "a" << 20 << 23;
+    QTest::newRow("0.6 then 1.15, each rounded up") << "DF"
+                                                    << "WG"
+                                                    << "a" << 11 << 9; // 6.6 -> 7, 8.05 -> 9
+    QTest::newRow("GK as FW adds nothing") << "GK"
+                                           << "FW"
+                                           << "a" << 20 << 0;
+    QTest::newRow("0.1") << "GK"
+                         << "MF"
+                         << "n" << 15 << 2;
+    QTest::newRow("zero SL") << "MF"
+                             << "DF"
+                             << "a" << 0 << 0;
 }
 
-void TestChecker::adjustedSL()
-{
+void TestChecker::adjustedSL() {
     QFETCH(QString, pos);
     QFETCH(QString, play);
     QFETCH(QString, style);
     QFETCH(int, sl);
     QFETCH(int, adjusted);
-    const CheckResult r = checkLineup(squad({QStringLiteral("%1 %2 %3 %4 -").arg(pos).arg(sl).arg(play, style)}), "N");
+    const CheckResult r =
+        checkLineup(squad({QStringLiteral("%1 %2 %3 %4 -").arg(pos).arg(sl).arg(play, style)}), "N");
     QCOMPARE(r.sums[playedPositions().indexOf(play)], qint64(adjusted));
     QCOMPARE(r.counts[playedPositions().indexOf(play)], 1);
 }
 
-void TestChecker::lamps_data()
-{
+void TestChecker::lamps_data() {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("tactic");
     QTest::addColumn<QString>("lit"); // the lit lamps, in a fixed order; FW21 as FW21red or FW21green
-    QTest::newRow("empty line-up") << QStringList{} << "N" << "SW";
-    QTest::newRow("empty line-up, longball") << QStringList{} << "L" << "SW FW21green";
-    QTest::newRow("empty line-up, E") << QStringList{} << "E" << "SW FW21green";
-    QTest::newRow("full 1-1-4-3-2") << fullLineup() << "N" << "GK SW DF MF FW 11 subs MF21 FW21red";
+    QTest::newRow("empty line-up") << QStringList{} << "N"
+                                   << "SW";
+    QTest::newRow("empty line-up, longball") << QStringList{} << "L"
+                                             << "SW FW21green";
+    QTest::newRow("empty line-up, E") << QStringList{} << "E"
+                                      << "SW FW21green";
+    QTest::newRow("full 1-1-4-3-2") << fullLineup() << "N"
+                                    << "GK SW DF MF FW 11 subs MF21 FW21red";
     QStringList twoSw = fullLineup();
     twoSw[2] = "SW 10 SW n -";
-    QTest::newRow("two SW") << twoSw << "N" << "GK DF MF FW 11 subs MF21 FW21red";
+    QTest::newRow("two SW") << twoSw << "N"
+                            << "GK DF MF FW 11 subs MF21 FW21red";
     QStringList sixDf = fullLineup();
     sixDf[1] = "DF 10 DF n -";
     sixDf[6] = "DF 10 DF n -";
-    QTest::newRow("six DF") << sixDf << "N" << "GK SW MF FW 11 subs MF21 FW21red";
+    QTest::newRow("six DF") << sixDf << "N"
+                            << "GK SW MF FW 11 subs MF21 FW21red";
     QStringList sameSlot = fullLineup();
     sameSlot[14] = "MF 10 MF n S3";
-    QTest::newRow("S3 twice") << sameSlot << "N" << "GK SW DF MF FW 11 MF21 FW21red";
+    QTest::newRow("S3 twice") << sameSlot << "N"
+                              << "GK SW DF MF FW 11 MF21 FW21red";
     // DF sum 30 and MF sum 60: not less than twice; 59 is.
-    QTest::newRow("MF 60 against DF 30") << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 30 MF n -"} << "N"
-                                        << "SW DF MF";
-    QTest::newRow("MF 59 against DF 30") << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 29 MF n -"} << "N"
-                                        << "SW DF MF MF21";
-    QTest::newRow("substitute without a position ignored") << QStringList{"MF 10 - - S1"} << "N" << "SW";
+    QTest::newRow("MF 60 against DF 30")
+        << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 30 MF n -"} << "N"
+        << "SW DF MF";
+    QTest::newRow("MF 59 against DF 30")
+        << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 29 MF n -"} << "N"
+        << "SW DF MF MF21";
+    QTest::newRow("substitute without a position ignored") << QStringList{"MF 10 - - S1"} << "N"
+                                                           << "SW";
 }
 
-void TestChecker::lamps()
-{
+void TestChecker::lamps() {
     QFETCH(QStringList, rows);
     QFETCH(QString, tactic);
     QFETCH(QString, lit);
@@ -141,17 +162,18 @@ void TestChecker::lamps()
     QCOMPARE(on.join(' '), lit);
 }
 
-void TestChecker::conversionErrorStopsTheCheck_data()
-{
+void TestChecker::conversionErrorStopsTheCheck_data() {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("message");
-    QTest::newRow("SL not a number") << "MF x1 MF n -" << "'x1' is not a valid integer value";
-    QTest::newRow("slot without digit") << "MF 10 MF n S" << "'' is not a valid integer value";
-    QTest::newRow("slot letter") << "MF 10 MF n SX" << "'X' is not a valid integer value";
+    QTest::newRow("SL not a number") << "MF x1 MF n -"
+                                     << "'x1' is not a valid integer value";
+    QTest::newRow("slot without digit") << "MF 10 MF n S"
+                                        << "'' is not a valid integer value";
+    QTest::newRow("slot letter") << "MF 10 MF n SX"
+                                 << "'X' is not a valid integer value";
 }
 
-void TestChecker::conversionErrorStopsTheCheck()
-{
+void TestChecker::conversionErrorStopsTheCheck() {
     QFETCH(QString, row);
     QFETCH(QString, message);
     try {

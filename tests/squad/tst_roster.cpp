@@ -18,8 +18,7 @@ private slots:
     void ownRosterAsOpponentIsRefused();
 };
 
-void TestRoster::sampleRosterFillsGridLabelsAndLists()
-{
+void TestRoster::sampleRosterFillsGridLabelsAndLists() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     QCOMPARE(FileDialog::takeAsked().value(0).title, QString("Open Roster File"));
@@ -29,9 +28,11 @@ void TestRoster::sampleRosterFillsGridLabelsAndLists()
     QCOMPARE(w.form->ManageLabel->text(), QString("Coached by Alan Pearce"));
     QCOMPARE(w.cell(ColName, 3), QString("Björn Ødegård"));
     QCOMPARE(w.cell(ColName, 5), QString("Šimon Kovar"));
-    QCOMPARE(QStringList({w.cell(1, 1), w.cell(2, 1), w.cell(3, 1), w.cell(4, 1)}), QStringList({"4", "12", "GK", "7"}));
+    QCOMPARE(QStringList({w.cell(1, 1), w.cell(2, 1), w.cell(3, 1), w.cell(4, 1)}),
+             QStringList({"4", "12", "GK", "7"}));
     QCOMPARE(w.form->PTakeBox->count(), 25);
-    QCOMPARE(Window::items(w.form->TPBox), (QStringList{"Joe Blake", "Max Weber", "Ryan Cole", "Will Stone", "Eoin Walsh"}));
+    QCOMPARE(Window::items(w.form->TPBox),
+             (QStringList{"Joe Blake", "Max Weber", "Ryan Cole", "Will Stone", "Eoin Walsh"}));
     QCOMPARE(w.form->CPBox->itemText(0), QString("OTF"));
     QCOMPARE(w.form->CPBox->count(), 21);
     for (QComboBox* box : {w.form->PTakeBox, w.form->TPBox, w.form->CPBox})
@@ -40,8 +41,7 @@ void TestRoster::sampleRosterFillsGridLabelsAndLists()
     QVERIFY(shownBoxes().isEmpty());
 }
 
-void TestRoster::blankLinesBeforeTheHeaderAreSkipped()
-{
+void TestRoster::blankLinesBeforeTheHeaderAreSkipped() {
     Window w;
     writeBytes(w.path("b.ros"), "\r\n\r\n" + readBytes(sample("HLU.ros")));
     w.openRoster(w.path("b.ros"));
@@ -52,8 +52,7 @@ void TestRoster::blankLinesBeforeTheHeaderAreSkipped()
     QCOMPARE(w.form->AbbLabel->text(), QString("HLU"));
 }
 
-void TestRoster::headerWithoutManagerKeepsTheManagerLine()
-{
+void TestRoster::headerWithoutManagerKeepsTheManagerLine() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     writeBytes(w.path("t.ros"), "TWO,Two Fields\r\nSmith,1,10,DF,3\r\n");
@@ -64,8 +63,7 @@ void TestRoster::headerWithoutManagerKeepsTheManagerLine()
     QCOMPARE(w.form->RosterStringGrid->rowCount(), 2);
 }
 
-void TestRoster::agesSortTraineesAndCoaches_data()
-{
+void TestRoster::agesSortTraineesAndCoaches_data() {
     QTest::addColumn<QString>("age");
     QTest::addColumn<bool>("trainee");
     QTest::newRow("1") << "1" << true;
@@ -74,8 +72,7 @@ void TestRoster::agesSortTraineesAndCoaches_data()
     QTest::newRow("-1") << "-1" << false;
 }
 
-void TestRoster::agesSortTraineesAndCoaches()
-{
+void TestRoster::agesSortTraineesAndCoaches() {
     QFETCH(QString, age);
     QFETCH(bool, trainee);
     Window w;
@@ -87,8 +84,7 @@ void TestRoster::agesSortTraineesAndCoaches()
     QCOMPARE(w.cell(ColPlay, 1), QString()); // the trailing comma writes an empty Play cell
 }
 
-void TestRoster::rereadingKeepsTheLineupColumns()
-{
+void TestRoster::rereadingKeepsTheLineupColumns() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     w.place(4, "SW", "a");
@@ -99,21 +95,20 @@ void TestRoster::rereadingKeepsTheLineupColumns()
     QCOMPARE(w.form->squadTable()[9].mid(ColPlay, 3), (QStringList{"DF", "n", "S3"}));
 }
 
-void TestRoster::badRosters_data()
-{
+void TestRoster::badRosters_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty file") << QByteArray() << "Error|List index out of bounds (0)|OK";
     QTest::newRow("only blank lines") << QByteArray("\r\n\r\n") << "Error|List index out of bounds (0)|OK";
-    QTest::newRow("line over 255") << "BIG,Big,Bo\r\n" + QByteArray(300, 'x') << "Error|Line 2 of \"bad.ros\" is longer than 255 characters.|OK";
+    QTest::newRow("line over 255") << "BIG,Big,Bo\r\n" + QByteArray(300, 'x')
+                                   << "Error|Line 2 of \"bad.ros\" is longer than 255 characters.|OK";
     QByteArray binary(4096, '\0');
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = char((i * 37) % 256);
     QTest::newRow("binary") << binary << "Error|\"bad.ros\" is not a text file (line 1 holds a NUL byte).|OK";
 }
 
-void TestRoster::badRosters()
-{
+void TestRoster::badRosters() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     Window w;
@@ -127,8 +122,7 @@ void TestRoster::badRosters()
     QCOMPARE(w.form->PTakeBox->count(), 25);
 }
 
-void TestRoster::ageThatIsNotANumberStopsTheLists()
-{
+void TestRoster::ageThatIsNotANumberStopsTheLists() {
     Window w;
     writeBytes(w.path("a.ros"), "AGE,Ages,Al\r\nAnn,1,10,DF,3\r\nBob,x,10,MF,3\r\nCy,0,10,FW,3\r\n\r\n");
     w.openRoster(w.path("a.ros"));
@@ -141,8 +135,7 @@ void TestRoster::ageThatIsNotANumberStopsTheLists()
     QCOMPARE(w.form->AbbLabel->text(), QString("AGE"));
 }
 
-void TestRoster::opponentRoster()
-{
+void TestRoster::opponentRoster() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     writeBytes(w.path("opp.ros"), "OPP,Opponents\r\nAnn,1,10,DF,3\r\n\r\nBob,2,10,MF,3\r\n,3,4,MF\r\n");
@@ -155,8 +148,7 @@ void TestRoster::opponentRoster()
     QCOMPARE(w.form->OppPlayers.size(), 2);
 }
 
-void TestRoster::ownRosterAsOpponentIsRefused()
-{
+void TestRoster::ownRosterAsOpponentIsRefused() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     FileDialog::queueAnswer(sample("RVR.ros"));

@@ -7,8 +7,7 @@
 namespace {
 // Rows of the RVR sample by position: GK 1-2, SW 3, SD 4, DF 5-8, DM 9-10, MF 11-13, MA 14-15, WG 16-17,
 // FW 18-20, UT 21-22, DF 23, MF 24, FW 25.
-void buildFullLineup(Window& w)
-{
+void buildFullLineup(Window& w) {
     w.place(1, "GK");
     w.place(3, "SW");
     for (int r : {5, 6, 7, 8})
@@ -22,12 +21,11 @@ void buildFullLineup(Window& w)
         w.makeSub(r, slot++);
 }
 
-QString lamps(const Window& w)
-{
+QString lamps(const Window& w) {
     QStringList on;
-    for (const char* name : {"valGKLed", "valSWLed", "valDFLed", "valMFLed", "valFWLed", "starting11Led", "subsLed", "MF21Led", "FW21Led"})
-        if (w.find<TLed>(name)->isLit())
-            on << QString(name).remove("val").remove("Led");
+    for (const char* name : {"valGKLed", "valSWLed", "valDFLed", "valMFLed", "valFWLed", "starting11Led",
+                             "subsLed", "MF21Led", "FW21Led"})
+        if (w.find<TLed>(name)->isLit()) on << QString(name).remove("val").remove("Led");
     return on.join(' ');
 }
 } // namespace
@@ -47,8 +45,7 @@ private slots:
     void newLineup();
 };
 
-void TestSelection::popupMenusAsTheManagerSeesThem()
-{
+void TestSelection::popupMenusAsTheManagerSeesThem() {
     Window w;
     QCOMPARE(w.form->PlayPopup->defaultAction(), w.action("deselectPlay"));
     QCOMPARE(w.action("deselectPlay")->text(), QString("[deselect]"));
@@ -68,15 +65,15 @@ void TestSelection::popupMenusAsTheManagerSeesThem()
     QStringList subs;
     for (QAction* a : w.form->SubPopup->actions())
         subs << (a->isSeparator() ? QString("-") : QString(a->text() + "=" + a->toolTip()));
-    QCOMPARE(subs, (QStringList{"[deselect]=not a sub", "-", "S 1=1st sub", "S 2=2nd Sub", "S 3=3rd Sub", "S 4=4th Sub", "S 5=5th Sub"}));
+    QCOMPARE(subs, (QStringList{"[deselect]=not a sub", "-", "S 1=1st sub", "S 2=2nd Sub", "S 3=3rd Sub",
+                                "S 4=4th Sub", "S 5=5th Sub"}));
     QStringList lots;
     for (QAction* a : w.form->LOTPopup->actions())
         lots << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(lots, (QStringList{"[Deselect]", "-", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
 }
 
-void TestSelection::gridClickRules_data()
-{
+void TestSelection::gridClickRules_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("opens");
@@ -88,8 +85,7 @@ void TestSelection::gridClickRules_data()
     QTest::newRow("header row") << 0 << int(ColPlay) << "";
 }
 
-void TestSelection::gridClickRules()
-{
+void TestSelection::gridClickRules() {
     QFETCH(int, row);
     QFETCH(int, col);
     QFETCH(QString, opens);
@@ -102,25 +98,27 @@ void TestSelection::gridClickRules()
     w.form->SubPopup->hide();
 }
 
-void TestSelection::playerStates_data()
-{
+void TestSelection::playerStates_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("items"); // pop-up items in order, "sub:" for the Subs menu
     QTest::addColumn<QStringList>("cells"); // Play, Style, Subs afterwards
-    QTest::newRow("S 3 for a DM without position") << 9 << QStringList{"sub:popSub3"} << QStringList{"DF", "n", "S3"};
-    QTest::newRow("S 2 for a placed MF keeps it") << 11 << QStringList{"aggressiveMF", "sub:popSub2"} << QStringList{"MF", "a", "S2"};
+    QTest::newRow("S 3 for a DM without position")
+        << 9 << QStringList{"sub:popSub3"} << QStringList{"DF", "n", "S3"};
+    QTest::newRow("S 2 for a placed MF keeps it")
+        << 11 << QStringList{"aggressiveMF", "sub:popSub2"} << QStringList{"MF", "a", "S2"};
     QTest::newRow("S 1 for a WG in LGM") << 16 << QStringList{"sub:popSub1"} << QStringList{"WG", "n", "S1"};
     QTest::newRow("UT plays FW") << 21 << QStringList{"sub:popSub5"} << QStringList{"FW", "n", "S5"};
     QTest::newRow("SD plays SW") << 4 << QStringList{"sub:popSub4"} << QStringList{"SW", "n", "S4"};
     QTest::newRow("MA plays MF") << 14 << QStringList{"sub:popSub4"} << QStringList{"MF", "n", "S4"};
-    QTest::newRow("deselect keeps the slot") << 9 << QStringList{"sub:popSub3", "deselectPlay"} << QStringList{"", "", "S3"};
-    QTest::newRow("position again: substitute in that slot") << 9 << QStringList{"sub:popSub3", "deselectPlay", "passiveFW"}
-                                                            << QStringList{"FW", "p", "S3"};
-    QTest::newRow("sub deselect makes a starter") << 9 << QStringList{"sub:popSub3", "sub:subDeselect"} << QStringList{"DF", "n", ""};
+    QTest::newRow("deselect keeps the slot")
+        << 9 << QStringList{"sub:popSub3", "deselectPlay"} << QStringList{"", "", "S3"};
+    QTest::newRow("position again: substitute in that slot")
+        << 9 << QStringList{"sub:popSub3", "deselectPlay", "passiveFW"} << QStringList{"FW", "p", "S3"};
+    QTest::newRow("sub deselect makes a starter")
+        << 9 << QStringList{"sub:popSub3", "sub:subDeselect"} << QStringList{"DF", "n", ""};
 }
 
-void TestSelection::playerStates()
-{
+void TestSelection::playerStates() {
     QFETCH(int, row);
     QFETCH(QStringList, items);
     QFETCH(QStringList, cells);
@@ -137,8 +135,7 @@ void TestSelection::playerStates()
     QCOMPARE(w.cell(ColConditionals, row), QString("keep"));
 }
 
-void TestSelection::lampsAndTotalsFollowEveryChange()
-{
+void TestSelection::lampsAndTotalsFollowEveryChange() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     QCOMPARE(lamps(w), QString());
@@ -156,7 +153,7 @@ void TestSelection::lampsAndTotalsFollowEveryChange()
     }
     QCOMPARE(num.join(' '), QString("1 1 4 3 0 2"));
     QCOMPARE(sl.join(' '), QString("12 19 68 41 0 37")); // SL of the sample rows, all in their own positions
-    w.place(20, "FW");                                     // a twelfth starter
+    w.place(20, "FW");                                   // a twelfth starter
     QVERIFY(!w.find<TLed>("starting11Led")->isLit());
     w.pick(20, ColPlay, "deselectPlay");
     QVERIFY(w.find<TLed>("starting11Led")->isLit());
@@ -164,8 +161,7 @@ void TestSelection::lampsAndTotalsFollowEveryChange()
     QVERIFY(!w.find<TLed>("subsLed")->isLit());
 }
 
-void TestSelection::conversionErrorKeepsLampsAndTotals()
-{
+void TestSelection::conversionErrorKeepsLampsAndTotals() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     w.place(1, "GK");
@@ -177,8 +173,7 @@ void TestSelection::conversionErrorKeepsLampsAndTotals()
     QCOMPARE(lamps(w), QString("GK SW"));
 }
 
-void TestSelection::traineesAndCoaches()
-{
+void TestSelection::traineesAndCoaches() {
     Window w;
     w.openRoster(sample("RVR.ros"));
     auto choose = [](QComboBox* box, int index) {
@@ -187,7 +182,8 @@ void TestSelection::traineesAndCoaches()
     };
     for (int i = 0; i < 5; ++i)
         choose(w.form->TPBox, i);
-    QCOMPARE(Window::items(w.form->TPListBox), (QStringList{"Joe Blake", "Max Weber", "Ryan Cole", "Will Stone"}));
+    QCOMPARE(Window::items(w.form->TPListBox),
+             (QStringList{"Joe Blake", "Max Weber", "Ryan Cole", "Will Stone"}));
     QCOMPARE(shownBoxes(), QStringList{"Training Problem|Four players already chosen.|OK"});
     QCOMPARE(w.form->TPBox->currentIndex(), -1);
     for (int i : {0, 0, 1, 2, 3})
@@ -204,8 +200,7 @@ void TestSelection::traineesAndCoaches()
     QCOMPARE(list->count(), 3);
 }
 
-void TestSelection::newLineup_data()
-{
+void TestSelection::newLineup_data() {
     QTest::addColumn<bool>("autoIncrease");
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
@@ -215,15 +210,13 @@ void TestSelection::newLineup_data()
     QTest::newRow("without auto increase") << false << 3 << 3;
 }
 
-void TestSelection::newLineup()
-{
+void TestSelection::newLineup() {
     QFETCH(bool, autoIncrease);
     QFETCH(int, before);
     QFETCH(int, after);
     Window w;
     w.openRoster(sample("RVR.ros"));
-    if (autoIncrease)
-        w.action("MenuAutoIncr")->trigger();
+    if (autoIncrease) w.action("MenuAutoIncr")->trigger();
     buildFullLineup(w);
     const QString lit = lamps(w);
     w.form->setCell(ColConditionals, 1, QString(25, ','));

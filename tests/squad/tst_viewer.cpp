@@ -10,8 +10,7 @@ private slots:
     void sixDefendersShowFiveOnThePitch();
 };
 
-void TestViewer::teamInformationLines()
-{
+void TestViewer::teamInformationLines() {
     const ViewerTexts v = buildViewerTexts(readTextLines(fixture("RVR1_tactics.txt")), "6");
     const QStringList expected = {
         "HomeBonus: 6            Starting Tactic: O",
@@ -27,8 +26,7 @@ void TestViewer::teamInformationLines()
     QCOMPARE(v.teamInfo, expected);
 }
 
-void TestViewer::playerLinesAndPitch442()
-{
+void TestViewer::playerLinesAndPitch442() {
     QStringList lines = readTextLines(fixture("RVR3_plain.txt"));
     // make it a 4-4-2: the sweeper plays MF
     lines[3] = "MF,Björn Ødegård,n," + QString(25, ',');
@@ -38,18 +36,17 @@ void TestViewer::playerLinesAndPitch442()
     QCOMPARE(v.substitutes.at(0), "S1: GK José Muñoz n       " + QString(26, ' '));
     QCOMPARE(v.substitutes.at(4).left(8), QString("S5: FW J"));
     const QMap<QString, QString> expected = {
-        {"pitchGK", "Tom Adams"},       {"pitchMF1", "Björn Ødegård"},     {"pitchDF1", "Šimon Kovar"},
-        {"pitchDF2", "Owen Hughes"},    {"pitchDF3", "François Lemaître"}, {"pitchDF4", "Jack Turner"},
-        {"pitchMF2", "Sam Whitley"},    {"pitchMF3", "Rory Byrne"},        {"pitchMF4", "Ali Demir"},
-        {"pitchFW1", "Chris Doyle"},    {"pitchFW2", "Ben Ashby"}};
+        {"pitchGK", "Tom Adams"},    {"pitchMF1", "Björn Ødegård"},     {"pitchDF1", "Šimon Kovar"},
+        {"pitchDF2", "Owen Hughes"}, {"pitchDF3", "François Lemaître"}, {"pitchDF4", "Jack Turner"},
+        {"pitchMF2", "Sam Whitley"}, {"pitchMF3", "Rory Byrne"},        {"pitchMF4", "Ali Demir"},
+        {"pitchFW1", "Chris Doyle"}, {"pitchFW2", "Ben Ashby"}};
     QCOMPARE(v.pitch, expected);
 }
 
-void TestViewer::sixDefendersShowFiveOnThePitch()
-{
+void TestViewer::sixDefendersShowFiveOnThePitch() {
     QStringList lines = readTextLines(fixture("RVR3_plain.txt"));
-    lines[8] = "DF,Sam Whitley,n," + QString(25, ',');  // fifth DF
-    lines[9] = "DF,Rory Byrne,n," + QString(25, ',');   // sixth DF
+    lines[8] = "DF,Sam Whitley,n," + QString(25, ','); // fifth DF
+    lines[9] = "DF,Rory Byrne,n," + QString(25, ',');  // sixth DF
     const ViewerTexts v = buildViewerTexts(lines, "");
     QCOMPARE(v.pitch.value("pitchDF5"), QString("Sam Whitley"));
     QVERIFY(!v.pitch.values().contains("Rory Byrne"));

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what Squadrant needs to build, run and test, from Debian's packages (Debian 12).
+set -euo pipefail
+packages=(g++ make cmake pkg-config qt6-base-dev libzip-dev xvfb xauth fonts-dejavu-core unzip)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
