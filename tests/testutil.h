@@ -23,14 +23,16 @@
 #include <memory>
 
 // What a message box showed, as one text: "title|text|buttons".
-inline QString describe(const MessageBox::Shown& s) {
+inline QString describe(const MessageBox::Shown& s)
+{
     QStringList buttons;
     for (auto b : s.buttons)
         buttons.append(MessageBox::buttonName(b));
     return s.title + QLatin1Char('|') + s.text + QLatin1Char('|') + buttons.join(QLatin1Char(','));
 }
 
-inline QStringList shownBoxes() {
+inline QStringList shownBoxes()
+{
     QStringList out;
     for (const auto& s : MessageBox::takeShown())
         out.append(describe(s));
@@ -38,12 +40,14 @@ inline QStringList shownBoxes() {
 }
 
 // Runs `step` on the next modal dialog once it is open (for commands that show one and wait).
-inline void whenModal(std::function<void(QWidget*)> step) {
+inline void whenModal(std::function<void(QWidget*)> step)
+{
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, step] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return;
+        if (!modal)
+            return;
         timer->stop();
         timer->deleteLater();
         step(modal);
@@ -54,23 +58,25 @@ inline void whenModal(std::function<void(QWidget*)> step) {
 // A main window with its own settings file in a scratch folder, which is also its working directory.
 class Window {
 public:
-    explicit Window(const QByteArray& ini = QByteArray(), bool withIni = true) {
+    explicit Window(const QByteArray& ini = QByteArray(), bool withIni = true)
+    {
         MessageBox::enableTestHook();
         FileDialog::enableTestHook();
         MessageBox::takeShown();
         MessageBox::takeUnanswered();
         FileDialog::takeAsked();
         iniPath = dir.filePath(QStringLiteral("squadrant.INI"));
-        if (withIni) writeBytes(iniPath, ini.isEmpty() ? readBytes(QStringLiteral(SHIPPED_INI)) : ini);
+        if (withIni)
+            writeBytes(iniPath, ini.isEmpty() ? readBytes(QStringLiteral(SHIPPED_INI)) : ini);
         form = std::make_unique<TSQMainForm>(iniPath);
         form->show();
         QApplication::setActiveWindow(form.get());
     }
-    ~Window() {
+    ~Window()
+    {
         const QStringList unanswered = MessageBox::takeUnanswered();
         if (!unanswered.isEmpty())
-            qWarning("boxes shown without a queued answer: %s",
-                     qPrintable(unanswered.join(QLatin1String("; "))));
+            qWarning("boxes shown without a queued answer: %s", qPrintable(unanswered.join(QLatin1String("; "))));
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -78,21 +84,25 @@ public:
     // Sets the working directory as the Directory command would have stored it.
     void useWorkDir() { form->WorkDir = dir.path() + QLatin1Char('/'); }
 
-    void openRoster(const QString& file) {
+    void openRoster(const QString& file)
+    {
         FileDialog::queueAnswer(file);
         form->OpenSubMenu->trigger();
     }
 
-    template <typename T = QObject> T* find(const QString& name) const {
+    template <typename T = QObject> T* find(const QString& name) const
+    {
         T* found = form->findChild<T*>(name);
-        if (!found) qFatal("no control named %s", qPrintable(name));
+        if (!found)
+            qFatal("no control named %s", qPrintable(name));
         return found;
     }
 
     QAction* action(const QString& name) const { return find<QAction>(name); }
 
     // Clicks a cell of the squad grid with the left button, as the manager does.
-    void clickGrid(int row, int col) {
+    void clickGrid(int row, int col)
+    {
         TStringGrid* grid = form->RosterStringGrid;
         grid->scrollToItem(grid->item(row, 0) ? grid->item(row, 0) : nullptr);
         const QRect r = grid->visualRect(grid->model()->index(row, col));
@@ -100,7 +110,8 @@ public:
     }
 
     // Chooses a pop-up item for a grid row the way the manager does: click the cell, pick the item.
-    void pick(int row, int col, const QString& item) {
+    void pick(int row, int col, const QString& item)
+    {
         clickGrid(row, col);
         QMenu* popup = col == ColSubs ? form->SubPopup : form->PlayPopup;
         QVERIFY2(popup->isVisible(), "the pop-up menu did not open");
@@ -109,7 +120,8 @@ public:
     }
 
     // Places a player: position code and style letter ("DF", "n").
-    void place(int row, const QString& pos, const QString& style = QStringLiteral("n")) {
+    void place(int row, const QString& pos, const QString& style = QStringLiteral("n"))
+    {
         const QString item = (style == QLatin1String("p")   ? QStringLiteral("passive")
                               : style == QLatin1String("a") ? QStringLiteral("aggressive")
                                                             : QStringLiteral("normal")) +
@@ -121,26 +133,31 @@ public:
 
     QString cell(int col, int row) const { return form->cell(col, row); }
 
-    int rowOf(const QString& name) const {
+    int rowOf(const QString& name) const
+    {
         for (int r = 1; r < form->RosterStringGrid->rowCount(); ++r)
-            if (form->cell(ColName, r) == name) return r;
+            if (form->cell(ColName, r) == name)
+                return r;
         return -1;
     }
 
     // A double click as the platform delivers it: press and release, then the double click.
-    static void doubleClick(QAbstractItemView* view, const QPoint& pos) {
+    static void doubleClick(QAbstractItemView* view, const QPoint& pos)
+    {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, pos);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, pos);
     }
 
-    static QStringList items(const QComboBox* box) {
+    static QStringList items(const QComboBox* box)
+    {
         QStringList out;
         for (int i = 0; i < box->count(); ++i)
             out.append(box->itemText(i));
         return out;
     }
 
-    static QStringList items(const QListWidget* list) {
+    static QStringList items(const QListWidget* list)
+    {
         QStringList out;
         for (int i = 0; i < list->count(); ++i)
             out.append(list->item(i)->text());

@@ -12,11 +12,13 @@ struct ZipEntry {
     int method = -1;
 };
 
-inline QMap<QString, ZipEntry> readZip(const QString& path) {
+inline QMap<QString, ZipEntry> readZip(const QString& path)
+{
     QMap<QString, ZipEntry> entries;
     int error = 0;
     zip_t* za = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
-    if (!za) return entries;
+    if (!za)
+        return entries;
     for (zip_int64_t i = 0; i < zip_get_num_entries(za, 0); ++i) {
         zip_stat_t st;
         zip_stat_index(za, zip_uint64_t(i), 0, &st);

@@ -13,24 +13,25 @@
 #include <QTabWidget>
 #include <QTimer>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Squadrant"));
     Q_INIT_RESOURCE(squadrant);
     QCommandLineParser args;
-    args.addOptions(
-        {{QStringLiteral("roster"), QStringLiteral("roster file"), QStringLiteral("path")},
-         {QStringLiteral("lineup"), QStringLiteral("line-up file to open"), QStringLiteral("path")},
-         {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
-         {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
-         {QStringLiteral("script"), QStringLiteral("select a sample line-up")},
-         {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
+    args.addOptions({{QStringLiteral("roster"), QStringLiteral("roster file"), QStringLiteral("path")},
+                     {QStringLiteral("lineup"), QStringLiteral("line-up file to open"), QStringLiteral("path")},
+                     {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
+                     {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
+                     {QStringLiteral("script"), QStringLiteral("select a sample line-up")},
+                     {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
     args.process(app);
     MessageBox::enableTestHook();
     FileDialog::enableTestHook();
 
     auto* form = new TSQMainForm(TIniFile::pathForExecutable(QApplication::applicationFilePath()));
-    if (form->startFailed()) return 1;
+    if (form->startFailed())
+        return 1;
     form->move(10, 10);
     form->show();
     if (args.isSet(QStringLiteral("roster"))) {

@@ -16,29 +16,35 @@
 
 namespace {
 // A rounded rectangle from its edges, as Windows cuts one: the right and bottom edges lie outside.
-QRegion roundRect(int left, int top, int right, int bottom, int ew, int eh) {
+QRegion roundRect(int left, int top, int right, int bottom, int ew, int eh)
+{
     QPainterPath path;
     path.addRoundedRect(QRectF(left, top, right - left, bottom - top), ew / 2.0, eh / 2.0);
     return QRegion(path.toFillPolygon().toPolygon());
 }
 } // namespace
 
-QRegion windowOutline(int W, int H) {
+QRegion windowOutline(int W, int H)
+{
     return roundRect(2, 0, W - 4, 90, 20, 20) | roundRect(2, 70, W - 4, H - 41, 10, 10) |
            roundRect(0, H - 55, 390, H - 20, 10, 10);
 }
 
-QSize TSQMainForm::outerSize() const {
+QSize TSQMainForm::outerSize() const
+{
     return frameGeometry().size();
 }
 
-void TSQMainForm::setOuterSize(int width, int height) {
+void TSQMainForm::setOuterSize(int width, int height)
+{
     m_requestedOuter = QSize(width, height);
+    m_askedSizes.append(m_requestedOuter);
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(width - frame.width(), height - frame.height());
 }
 
-void TSQMainForm::changePageSize(int tag) {
+void TSQMainForm::changePageSize(int tag)
+{
     for (QAction* a : {size640Menu, size800Menu, size1024Menu, sizeCustMenu})
         a->setChecked(false);
     if (tag == 640 || tag == 800 || tag == 1024) {
@@ -55,8 +61,8 @@ void TSQMainForm::changePageSize(int tag) {
     layOutMainWindow();
 }
 
-void TSQMainForm::layOutMainWindow() {
-    ++m_layoutDepth;
+void TSQMainForm::layOutMainWindow()
+{
     const QSize start = outerSize();
     const MainLayout l = computeMainLayout(start.width(), start.height());
     // Enforcing the minimum resizes the window, which runs this step again, nested, for the new size.
@@ -76,10 +82,10 @@ void TSQMainForm::layOutMainWindow() {
     SubsListBox->setGeometry(SubsListBox->x(), l.subsTop, l.listWidth, l.subsHeight);
     pitchPanel->setGeometry(l.pitchLeft, pitchPanel->y(), l.pitchWidth, pitchPanel->height());
     applyWindowOutline();
-    --m_layoutDepth;
 }
 
-void TSQMainForm::applyWindowOutline() {
+void TSQMainForm::applyWindowOutline()
+{
     const QSize outer = outerSize();
     // The mask is set on the client window; the outline is given in outer coordinates.
     const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();
@@ -87,14 +93,28 @@ void TSQMainForm::applyWindowOutline() {
     update();
 }
 
-void TSQMainForm::resizeEvent(QResizeEvent* event) {
+void TSQMainForm::resizeEvent(QResizeEvent* event)
+{
     QMainWindow::resizeEvent(event);
-    if (IniFile) guard([this] { changePageSize(0); });
+    if (!IniFile)
+        return;
+    // A size the program asked for itself (or the first one, when the window is shown) needs only the
+    // layout; any other size comes from the manager dragging the frame, which unchecks the size items.
+    const qsizetype asked = m_askedSizes.indexOf(outerSize());
+    if (asked >= 0 || !m_shownOnce) {
+        m_askedSizes.remove(0, asked + 1);
+        guard([this] { layOutMainWindow(); });
+        return;
+    }
+    m_askedSizes.clear();
+    guard([this] { changePageSize(0); });
 }
 
-void TSQMainForm::showEvent(QShowEvent* event) {
+void TSQMainForm::showEvent(QShowEvent* event)
+{
     QMainWindow::showEvent(event);
-    if (m_shownOnce) return;
+    if (m_shownOnce)
+        return;
     m_shownOnce = true;
     // Only now does the window have its frame: give it the outer size asked for before it was shown.
     if (m_requestedOuter.isValid() && outerSize() != m_requestedOuter)

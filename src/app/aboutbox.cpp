@@ -7,11 +7,11 @@
 #include <QPushButton>
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(372, 232);
     setModal(true);
 
@@ -34,20 +34,18 @@ TAboutBox::TAboutBox(QWidget* parent)
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(82, 58, 200, 18);
 
-    auto* comments =
-        new QLabel(QStringLiteral("Squadrant writes a team's orders for a play-by-e-mail football "
-                                  "league: line-ups, tactics, bids and press, packed for sending. "
-                                  "Comments and ideas are welcome at:"),
-                   this);
+    auto* comments = new QLabel(QStringLiteral("Squadrant writes a team's orders for a play-by-e-mail football "
+                                               "league: line-ups, tactics, bids and press, packed for sending. "
+                                               "Comments and ideas are welcome at:"),
+                                this);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setWordWrap(true);
     comments->setGeometry(16, 86, 340, 64);
 
     auto* contact = new QLabel(this);
     contact->setObjectName(QStringLiteral("ContactLabel"));
-    contact->setText(
-        QStringLiteral("<a href=\"mailto:%1\" style=\"color: blue; text-decoration: underline;\">%1</a>")
-            .arg(contactAddress()));
+    contact->setText(QStringLiteral("<a href=\"mailto:%1\" style=\"color: blue; text-decoration: underline;\">%1</a>")
+                         .arg(contactAddress()));
     contact->setTextFormat(Qt::RichText);
     contact->setOpenExternalLinks(true);
     contact->setGeometry(16, 152, 340, 20);
@@ -59,6 +57,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString TAboutBox::contactAddress() {
+QString TAboutBox::contactAddress()
+{
     return QStringLiteral("squadrant@example.org");
 }

@@ -9,7 +9,9 @@ class SquadError : public std::exception {
 public:
     explicit SquadError(QString message)
         : m_message(std::move(message))
-        , m_utf8(m_message.toUtf8()) {}
+        , m_utf8(m_message.toUtf8())
+    {
+    }
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return m_utf8.constData(); }
     // The short name of the kind of error, shown after some fixed texts ("OpenLineup error ...").
@@ -24,7 +26,9 @@ private:
 class ConvertError : public SquadError {
 public:
     explicit ConvertError(const QString& text)
-        : SquadError(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
+        : SquadError(QStringLiteral("'%1' is not a valid integer value").arg(text))
+    {
+    }
     QString kindName() const override { return QStringLiteral("EConvertError"); }
 };
 
@@ -32,7 +36,9 @@ public:
 class ListIndexError : public SquadError {
 public:
     explicit ListIndexError(int index)
-        : SquadError(QStringLiteral("List index out of bounds (%1)").arg(index)) {}
+        : SquadError(QStringLiteral("List index out of bounds (%1)").arg(index))
+    {
+    }
     QString kindName() const override { return QStringLiteral("EStringListError"); }
 };
 

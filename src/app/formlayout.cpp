@@ -1,6 +1,7 @@
 #include "formlayout.h"
 
-MainLayout computeMainLayout(int W, int H) {
+MainLayout computeMainLayout(int W, int H)
+{
     MainLayout l{};
     l.windowHeight = H <= 480 ? 480 : H;
     if (H <= 480) {
@@ -47,15 +48,12 @@ MainLayout computeMainLayout(int W, int H) {
     return l;
 }
 
-QSize presetWindowSize(int tag, bool atStartUp) {
+QSize presetWindowSize(int tag, bool atStartUp)
+{
     switch (tag) {
-    case 640:
-        return atStartUp ? QSize(638, 392) : QSize(638, 400);
-    case 800:
-        return {796, 512};
-    case 1024:
-        return {1020, 680};
-    default:
-        return {};
+    case 640: return atStartUp ? QSize(638, 392) : QSize(638, 400);
+    case 800: return {796, 512};
+    case 1024: return {1020, 680};
+    default: return {};
     }
 }

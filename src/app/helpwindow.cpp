@@ -10,7 +10,8 @@
 
 THelpWindow::THelpWindow(const QString& html, const QString& folder, QWidget* parent)
     : QDialog(parent)
-    , m_browser(new QTextBrowser(this)) {
+    , m_browser(new QTextBrowser(this))
+{
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Squadrant Help"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -24,16 +25,15 @@ THelpWindow::THelpWindow(const QString& html, const QString& folder, QWidget* pa
     layout->addWidget(m_browser);
 }
 
-void THelpWindow::showContents(QWidget* parent, const QString& helpFile) {
+void THelpWindow::showContents(QWidget* parent, const QString& helpFile)
+{
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::error(parent,
-                          QStringLiteral("The help file \"%1\" cannot be opened (%2). It belongs beside the "
-                                         "program; reinstall Squadrant to get it back.")
-                              .arg(QFileInfo(helpFile).fileName(), file.errorString()));
+        MessageBox::error(parent, QStringLiteral("The help file \"%1\" cannot be opened (%2). It belongs beside the "
+                                                 "program; reinstall Squadrant to get it back.")
+                                      .arg(QFileInfo(helpFile).fileName(), file.errorString()));
         return;
     }
-    auto* window =
-        new THelpWindow(QString::fromUtf8(file.readAll()), QFileInfo(helpFile).absolutePath(), parent);
+    auto* window = new THelpWindow(QString::fromUtf8(file.readAll()), QFileInfo(helpFile).absolutePath(), parent);
     window->show();
 }

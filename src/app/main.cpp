@@ -6,7 +6,8 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Squadrant"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/squadrant.png")));
@@ -15,8 +16,7 @@ int main(int argc, char* argv[]) {
     TSQMainForm form(TIniFile::pathForExecutable(QApplication::applicationFilePath()));
     if (form.startFailed()) {
         if (form.helpAsked()) {
-            THelpWindow::showContents(nullptr,
-                                      QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
+            THelpWindow::showContents(nullptr, QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
             return QApplication::exec() == 0 ? 1 : 1;
         }
         return 1;

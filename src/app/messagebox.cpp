@@ -14,45 +14,42 @@ struct Hook {
     QStringList unanswered;
 };
 
-Hook& hook() {
+Hook& hook()
+{
     static Hook h;
     return h;
 }
 
-QMessageBox::StandardButton standard(Button b) {
+QMessageBox::StandardButton standard(Button b)
+{
     switch (b) {
-    case Ok:
-        return QMessageBox::Ok;
-    case Cancel:
-        return QMessageBox::Cancel;
-    case Yes:
-        return QMessageBox::Yes;
-    case No:
-        return QMessageBox::No;
-    case Abort:
-        return QMessageBox::Abort;
-    case Retry:
-        return QMessageBox::Retry;
-    case Help:
-        return QMessageBox::Help;
+    case Ok: return QMessageBox::Ok;
+    case Cancel: return QMessageBox::Cancel;
+    case Yes: return QMessageBox::Yes;
+    case No: return QMessageBox::No;
+    case Abort: return QMessageBox::Abort;
+    case Retry: return QMessageBox::Retry;
+    case Help: return QMessageBox::Help;
     }
     return QMessageBox::Ok;
 }
 
 } // namespace
 
-QString buttonName(Button b) {
+QString buttonName(Button b)
+{
     static const char* names[] = {"OK", "Cancel", "Yes", "No", "Abort", "Retry", "Help"};
     return QString::fromLatin1(names[b]);
 }
 
-Button show(QWidget* parent, Icon icon, const QString& title, const QString& text,
-            const QList<Button>& buttons) {
+Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons)
+{
     const QString shownTitle = title.isEmpty() ? QStringLiteral("Squadrant") : title;
     Hook& h = hook();
     if (h.enabled) {
         h.shown.append({icon, shownTitle, text, buttons});
-        if (buttons.size() <= 1) return buttons.value(0, Ok);
+        if (buttons.size() <= 1)
+            return buttons.value(0, Ok);
         if (h.answers.isEmpty()) {
             h.unanswered.append(text);
             return buttons.first();
@@ -78,39 +75,48 @@ Button show(QWidget* parent, Icon icon, const QString& title, const QString& tex
     }
     const int result = box.exec();
     for (Button b : buttons)
-        if (result == standard(b)) return b;
+        if (result == standard(b))
+            return b;
     return buttons.isEmpty() ? Ok : buttons.last();
 }
 
-void plain(QWidget* parent, const QString& text, const QString& title) {
+void plain(QWidget* parent, const QString& text, const QString& title)
+{
     show(parent, NoIcon, title, text, {Ok});
 }
 
-Button warning(QWidget* parent, const QString& text, const QList<Button>& buttons) {
+Button warning(QWidget* parent, const QString& text, const QList<Button>& buttons)
+{
     return show(parent, Warning, QStringLiteral("Warning"), text, buttons);
 }
 
-Button error(QWidget* parent, const QString& text, const QList<Button>& buttons) {
+Button error(QWidget* parent, const QString& text, const QList<Button>& buttons)
+{
     return show(parent, Critical, QStringLiteral("Error"), text, buttons);
 }
 
-bool confirm(QWidget* parent, const QString& text) {
+bool confirm(QWidget* parent, const QString& text)
+{
     return show(parent, Question, QStringLiteral("Confirm"), text, {Yes, No}) == Yes;
 }
 
-void enableTestHook() {
+void enableTestHook()
+{
     hook().enabled = true;
 }
 
-void queueAnswer(Button answer) {
+void queueAnswer(Button answer)
+{
     hook().answers.append(answer);
 }
 
-QList<Shown> takeShown() {
+QList<Shown> takeShown()
+{
     return std::exchange(hook().shown, {});
 }
 
-QStringList takeUnanswered() {
+QStringList takeUnanswered()
+{
     hook().answers.clear();
     return std::exchange(hook().unanswered, {});
 }

@@ -20,8 +20,7 @@ struct Shown {
     QList<Button> buttons;
 };
 
-Button show(QWidget* parent, Icon icon, const QString& title, const QString& text,
-            const QList<Button>& buttons);
+Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons);
 
 // A plain box with an OK button; an empty title shows the program's name, "Squadrant".
 void plain(QWidget* parent, const QString& text, const QString& title = QString());

@@ -33,20 +33,24 @@ TSQMainForm* SQMainForm = nullptr;
 namespace {
 const QColor kWindowColour(192, 220, 192);
 
-template <typename T> T* named(T* widget, const QString& name) {
+template <typename T> T* named(T* widget, const QString& name)
+{
     widget->setObjectName(name);
     return widget;
 }
 
-QLabel* label(const QString& text, QWidget* parent, int x, int y, const QString& name = QString()) {
+QLabel* label(const QString& text, QWidget* parent, int x, int y, const QString& name = QString())
+{
     auto* l = new QLabel(text, parent);
-    if (!name.isEmpty()) l->setObjectName(name);
+    if (!name.isEmpty())
+        l->setObjectName(name);
     l->move(x, y);
     l->adjustSize();
     return l;
 }
 
-QComboBox* dropDown(const QString& name, QWidget* parent, const QRect& geometry) {
+QComboBox* dropDown(const QString& name, QWidget* parent, const QRect& geometry)
+{
     auto* box = named(new QComboBox(parent), name);
     box->setEditable(false);
     box->setGeometry(geometry);
@@ -55,7 +59,8 @@ QComboBox* dropDown(const QString& name, QWidget* parent, const QRect& geometry)
 } // namespace
 
 TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent)
+{
     SQMainForm = this;
     setObjectName(QStringLiteral("SQMainForm"));
     setWindowTitle(QStringLiteral("Squadrant "));
@@ -84,8 +89,7 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
                                     QStringLiteral("Roster Files|*.ros|All files|*.*"), this);
     OpenLineupDialog = new TOpenDialog(QStringLiteral("OpenLineupDialog"), QStringLiteral("Open Lineup"),
                                        QStringLiteral("Lineup files|*.txt|All Files (*.*)|*.*"), this);
-    connect(MainPageControl, &QTabWidget::currentChanged, this,
-            [this] { guard([this] { MainPageControlChange(); }); });
+    connect(MainPageControl, &QTabWidget::currentChanged, this, [this] { guard([this] { MainPageControlChange(); }); });
 
     setOuterSize(799, 600);
     TeamTactic.clear();
@@ -107,12 +111,15 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     setUpMainWindow();
 }
 
-TSQMainForm::~TSQMainForm() {
+TSQMainForm::~TSQMainForm()
+{
     ZipBuilder1.Unload_Zip_Dll();
-    if (SQMainForm == this) SQMainForm = nullptr;
+    if (SQMainForm == this)
+        SQMainForm = nullptr;
 }
 
-void TSQMainForm::guard(const std::function<void()>& command) {
+void TSQMainForm::guard(const std::function<void()>& command)
+{
     try {
         command();
     } catch (const SquadError& e) {
@@ -122,18 +129,21 @@ void TSQMainForm::guard(const std::function<void()>& command) {
     }
 }
 
-QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString& caption,
-                                const QKeySequence& key, void (TSQMainForm::*handler)()) {
+QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
+                                void (TSQMainForm::*handler)())
+{
     auto* action = named(new QAction(caption, this), name);
-    if (!key.isEmpty()) action->setShortcut(key);
-    if (menu) menu->addAction(action);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    if (menu)
+        menu->addAction(action);
     if (handler)
-        connect(action, &QAction::triggered, this,
-                [this, handler] { guard([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this, [this, handler] { guard([this, handler] { (this->*handler)(); }); });
     return action;
 }
 
-void TSQMainForm::buildMenus() {
+void TSQMainForm::buildMenus()
+{
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("File1"));
@@ -154,10 +164,9 @@ void TSQMainForm::buildMenus() {
 
     QMenu* options = named(bar->addMenu(QStringLiteral("&Options")), QStringLiteral("Options1"));
     QMenu* league = named(options->addMenu(QStringLiteral("League")), QStringLiteral("League1"));
-    MenuNoWG =
-        addAction(league, QStringLiteral("MenuNoWG"), QStringLiteral("LGM"), {}, &TSQMainForm::MenuNoWGClick);
-    MenuFullMSWL = addAction(league, QStringLiteral("MenuFullMSWL"), QStringLiteral("MSWL"), {},
-                             &TSQMainForm::MenuFullMSWLClick);
+    MenuNoWG = addAction(league, QStringLiteral("MenuNoWG"), QStringLiteral("LGM"), {}, &TSQMainForm::MenuNoWGClick);
+    MenuFullMSWL =
+        addAction(league, QStringLiteral("MenuFullMSWL"), QStringLiteral("MSWL"), {}, &TSQMainForm::MenuFullMSWLClick);
     auto* leagueGroup = new QActionGroup(this);
     for (QAction* a : {MenuNoWG, MenuFullMSWL}) {
         a->setCheckable(true);
@@ -172,8 +181,7 @@ void TSQMainForm::buildMenus() {
                               &TSQMainForm::SeasonLengthClick);
     HomeBonus = addAction(configure, QStringLiteral("HomeBonus"), QStringLiteral("Home Bonus"), {},
                           &TSQMainForm::HomeBonusClick);
-    QMenu* steps =
-        named(configure->addMenu(QStringLiteral("Set Time Steps")), QStringLiteral("SetTimeSteps1"));
+    QMenu* steps = named(configure->addMenu(QStringLiteral("Set Time Steps")), QStringLiteral("SetTimeSteps1"));
     Default1 = addAction(steps, QStringLiteral("Default1"), QStringLiteral("Default"), {}, nullptr);
     Default1->setEnabled(false);
     Set15on = addAction(steps, QStringLiteral("Set15on"), QStringLiteral("15 mins ON"), {}, nullptr);
@@ -203,23 +211,22 @@ void TSQMainForm::buildMenus() {
         (*s.action)->setCheckable(true);
         (*s.action)->setProperty("tag", s.tag);
         const int tag = s.tag;
-        connect(*s.action, &QAction::triggered, this,
-                [this, tag] { guard([this, tag] { changePageSize(tag); }); });
+        connect(*s.action, &QAction::triggered, this, [this, tag] { guard([this, tag] { changePageSize(tag); }); });
     }
-    MenuSelectDirectory = addAction(options, QStringLiteral("MenuSelectDirectory"),
-                                    QStringLiteral("Directory"), {}, &TSQMainForm::MenuSelectDirectoryClick);
+    MenuSelectDirectory = addAction(options, QStringLiteral("MenuSelectDirectory"), QStringLiteral("Directory"), {},
+                                    &TSQMainForm::MenuSelectDirectoryClick);
 
-    Help1 = addAction(nullptr, QStringLiteral("Help1"), QStringLiteral("Help"),
-                      QKeySequence(QStringLiteral("F1")), &TSQMainForm::HelpClick);
+    Help1 = addAction(nullptr, QStringLiteral("Help1"), QStringLiteral("Help"), QKeySequence(QStringLiteral("F1")),
+                      &TSQMainForm::HelpClick);
     bar->addAction(Help1);
-    About1 =
-        addAction(nullptr, QStringLiteral("About1"), QStringLiteral("About"), {}, &TSQMainForm::AboutClick);
+    About1 = addAction(nullptr, QStringLiteral("About1"), QStringLiteral("About"), {}, &TSQMainForm::AboutClick);
     bar->addAction(About1);
     // Actions in the menu bar's top level need the window to carry their shortcuts.
     QMainWindow::addAction(Help1);
 }
 
-void TSQMainForm::buildTopStrip(QWidget* central) {
+void TSQMainForm::buildTopStrip(QWidget* central)
+{
     ToolBar1 = named(new QToolBar(central), QStringLiteral("ToolBar1"));
     ToolBar1->setGeometry(0, 2, 104, 30);
     ToolBar1->setIconSize(QSize(18, 18));
@@ -232,11 +239,9 @@ void TSQMainForm::buildTopStrip(QWidget* central) {
         const char* hint;
         QAction* action;
     } buttons[] = {
-        {&NewToolbarBtn, "NewToolbarBtn", QStyle::SP_FileIcon, "New Lineup - resets for next match",
-         NewLineupMenu},
+        {&NewToolbarBtn, "NewToolbarBtn", QStyle::SP_FileIcon, "New Lineup - resets for next match", NewLineupMenu},
         {&OpenToolbarBtn, "OpenToolbarBtn", QStyle::SP_DialogOpenButton, "Open Roster File", OpenSubMenu},
-        {&SaveToolbarBtn, "SaveToolbarBtn", QStyle::SP_DialogSaveButton, "Save Current Lineup",
-         SaveLineupMenu},
+        {&SaveToolbarBtn, "SaveToolbarBtn", QStyle::SP_DialogSaveButton, "Save Current Lineup", SaveLineupMenu},
         {&HelpToolbarBtn, "HelpToolbarBtn", QStyle::SP_DialogHelpButton, "Help on SQDT", Help1}};
     for (const auto& b : buttons) {
         auto* button = named(new QToolButton(ToolBar1), QString::fromLatin1(b.name));
@@ -303,7 +308,8 @@ void TSQMainForm::buildTopStrip(QWidget* central) {
     subsLed->move(296, 21);
 }
 
-void TSQMainForm::buildMainSheet() {
+void TSQMainForm::buildMainSheet()
+{
     MainSheet = named(new QWidget, QStringLiteral("MainSheet"));
     MainPageControl->addTab(MainSheet, QStringLiteral("Lineup Creator"));
 
@@ -313,8 +319,8 @@ void TSQMainForm::buildMainSheet() {
     connect(RosterStringGrid, &TStringGrid::mouseUp, this,
             [this](const QPoint& pos) { guard([this, pos] { RosterStringGridMouseUp(pos); }); });
 
-    LUOptionsGroupBox = named(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet),
-                              QStringLiteral("LUOptionsGroupBox"));
+    LUOptionsGroupBox =
+        named(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), QStringLiteral("LUOptionsGroupBox"));
     LUOptionsGroupBox->setGeometry(520, 0, 268, 300);
     QWidget* g = LUOptionsGroupBox;
     label(QStringLiteral("Session"), g, 8, 22, QStringLiteral("SessionLabel"));
@@ -327,14 +333,12 @@ void TSQMainForm::buildMainSheet() {
     ChooseOppButton = named(new QPushButton(QStringLiteral("None"), g), QStringLiteral("ChooseOppButton"));
     ChooseOppButton->setGeometry(196, 45, 62, 24);
     ChooseOppButton->setToolTip(QStringLiteral("Select Opponent for current match"));
-    connect(ChooseOppButton, &QPushButton::clicked, this,
-            [this] { guard([this] { ChooseOppButtonClick(); }); });
+    connect(ChooseOppButton, &QPushButton::clicked, this, [this] { guard([this] { ChooseOppButtonClick(); }); });
     MatchTacBtnWithColor1 =
         named(new QPushButton(QStringLiteral("Team Tactics"), g), QStringLiteral("MatchTacBtnWithColor1"));
     MatchTacBtnWithColor1->setGeometry(8, 78, 96, 26);
     MatchTacBtnWithColor1->setToolTip(QStringLiteral("Enter Tactics for current match"));
-    connect(MatchTacBtnWithColor1, &QPushButton::clicked, this,
-            [this] { guard([this] { MatchTacBtnClick(); }); });
+    connect(MatchTacBtnWithColor1, &QPushButton::clicked, this, [this] { guard([this] { MatchTacBtnClick(); }); });
     TTListBox = named(new QListWidget(g), QStringLiteral("TTListBox"));
     TTListBox->setGeometry(110, 74, 150, 40);
     TTListBox->setFrameShape(QFrame::NoFrame);
@@ -381,18 +385,17 @@ void TSQMainForm::buildMainSheet() {
     LineupTotGrid->setPalette(totalsPalette);
 }
 
-void TSQMainForm::buildLineupSheet() {
+void TSQMainForm::buildLineupSheet()
+{
     LineupSheet = named(new QWidget, QStringLiteral("LineupSheet"));
     MainPageControl->addTab(LineupSheet, QStringLiteral("Lineup Viewer"));
-    TeamInfLabel =
-        label(QStringLiteral("Team Information"), LineupSheet, 20, 2, QStringLiteral("TeamInfLabel"));
+    TeamInfLabel = label(QStringLiteral("Team Information"), LineupSheet, 20, 2, QStringLiteral("TeamInfLabel"));
     TeamInfListBox = named(new QListWidget(LineupSheet), QStringLiteral("TeamInfListBox"));
     TeamInfListBox->setGeometry(20, 20, 325, 77);
     StartersLabel = label(QStringLiteral("Starters"), LineupSheet, 20, 101, QStringLiteral("StartersLabel"));
     StartersListBox = named(new QListWidget(LineupSheet), QStringLiteral("StartersListBox"));
     StartersListBox->setGeometry(20, 121, 325, 145);
-    SubstitutesLabel =
-        label(QStringLiteral("Substitutes"), LineupSheet, 20, 268, QStringLiteral("SubstitutesLabel"));
+    SubstitutesLabel = label(QStringLiteral("Substitutes"), LineupSheet, 20, 268, QStringLiteral("SubstitutesLabel"));
     SubsListBox = named(new QListWidget(LineupSheet), QStringLiteral("SubsListBox"));
     SubsListBox->setGeometry(20, 288, 325, 73);
     QFont mono(QStringLiteral("Monospace"));
@@ -409,10 +412,9 @@ void TSQMainForm::buildLineupSheet() {
     serif.setStyleHint(QFont::Serif);
     serif.setPixelSize(11);
     serif.setBold(true);
-    const QList<QPoint> places = {{98, 334},  {121, 302}, {21, 283}, {183, 283}, {103, 267},
-                                  {-1, 256},  {191, 248}, {7, 211},  {183, 211}, {55, 180},
-                                  {159, 180}, {95, 142},  {9, 108},  {192, 108}, {7, 157},
-                                  {195, 149}, {17, 54},   {169, 54}, {81, 76},   {161, 92}};
+    const QList<QPoint> places = {{98, 334}, {121, 302}, {21, 283}, {183, 283}, {103, 267}, {-1, 256}, {191, 248},
+                                  {7, 211},  {183, 211}, {55, 180}, {159, 180}, {95, 142},  {9, 108},  {192, 108},
+                                  {7, 157},  {195, 149}, {17, 54},  {169, 54},  {81, 76},   {161, 92}};
     const QStringList& names = pitchLabelNames();
     for (int i = 0; i < names.size(); ++i) {
         auto* l = named(new QLabel(pitchPanel), names.at(i));
@@ -424,8 +426,7 @@ void TSQMainForm::buildLineupSheet() {
                                                                    : Qt::AlignCenter);
         pitchLabels.append(l);
     }
-    ProLabel4 =
-        named(new TRotatedLabel(QStringLiteral("Starting Lineup"), pitchPanel), QStringLiteral("ProLabel4"));
+    ProLabel4 = named(new TRotatedLabel(QStringLiteral("Starting Lineup"), pitchPanel), QStringLiteral("ProLabel4"));
     ProLabel4->setGeometry(312, 56, 33, 233);
     QFont caption = ProLabel4->font();
     caption.setPixelSize(24);
@@ -434,7 +435,8 @@ void TSQMainForm::buildLineupSheet() {
     ProLabel4->setStyleSheet(QStringLiteral("color: yellow;"));
 }
 
-void TSQMainForm::buildAuctionSheet() {
+void TSQMainForm::buildAuctionSheet()
+{
     AuctionSheet = named(new QWidget, QStringLiteral("AuctionSheet"));
     MainPageControl->addTab(AuctionSheet, QStringLiteral("Auction Bids"));
     label(QStringLiteral("Bids for this Session's Auction"), AuctionSheet, 20, 10);
@@ -446,24 +448,23 @@ void TSQMainForm::buildAuctionSheet() {
     AuctionStringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(AuctionStringGrid, &TStringGrid::mouseUp, this,
             [this](const QPoint& pos) { guard([this, pos] { AuctionStringGridMouseUp(pos); }); });
-    AutoSortCheckBox = named(new QCheckBox(QStringLiteral("Use Auto Sort"), AuctionSheet),
-                             QStringLiteral("AutoSortCheckBox"));
+    AutoSortCheckBox =
+        named(new QCheckBox(QStringLiteral("Use Auto Sort"), AuctionSheet), QStringLiteral("AutoSortCheckBox"));
     AutoSortCheckBox->setGeometry(20, 186, 160, 24);
     AutoSortCheckBox->setChecked(true);
     AutoSortCheckBox->setToolTip(
         QStringLiteral("State whether entries should be sorted into Lot order (default: YES)"));
-    SaveBidsBtn =
-        named(new QPushButton(QStringLiteral("Save Bids"), AuctionSheet), QStringLiteral("SaveBidsBtn"));
+    SaveBidsBtn = named(new QPushButton(QStringLiteral("Save Bids"), AuctionSheet), QStringLiteral("SaveBidsBtn"));
     SaveBidsBtn->setGeometry(200, 184, 96, 28);
     connect(SaveBidsBtn, &QPushButton::clicked, this, [this] { guard([this] { SaveBidsBtnClick(); }); });
     AuctionBidsHow = named(new QPushButton(AuctionSheet), QStringLiteral("AuctionBidsHow"));
     AuctionBidsHow->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     AuctionBidsHow->setGeometry(304, 184, 28, 28);
-    connect(AuctionBidsHow, &QPushButton::clicked, this,
-            [this] { guard([this] { AuctionBidsHowBtnClick(); }); });
+    connect(AuctionBidsHow, &QPushButton::clicked, this, [this] { guard([this] { AuctionBidsHowBtnClick(); }); });
 }
 
-void TSQMainForm::buildPressSheet() {
+void TSQMainForm::buildPressSheet()
+{
     PressSheet = named(new QWidget, QStringLiteral("PressSheet"));
     MainPageControl->addTab(PressSheet, QStringLiteral("Press Statement"));
     QFont heading = font();
@@ -474,8 +475,7 @@ void TSQMainForm::buildPressSheet() {
     PressMemo->setGeometry(20, 34, 481, 249);
     PressMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PressMemo->setStyleSheet(QStringLiteral("color: navy; background: #fdfdf6;"));
-    SavePressBtn =
-        named(new QPushButton(QStringLiteral("Save Press"), PressSheet), QStringLiteral("SavePressBtn"));
+    SavePressBtn = named(new QPushButton(QStringLiteral("Save Press"), PressSheet), QStringLiteral("SavePressBtn"));
     SavePressBtn->setGeometry(516, 34, 96, 28);
     connect(SavePressBtn, &QPushButton::clicked, this, [this] { guard([this] { SavePressBtnClick(); }); });
     BMShapedButton1 = named(new QPushButton(PressSheet), QStringLiteral("BMShapedButton1"));
@@ -484,17 +484,16 @@ void TSQMainForm::buildPressSheet() {
     connect(BMShapedButton1, &QPushButton::clicked, this, [this] { guard([this] { PressHowBtnClick(); }); });
 }
 
-void TSQMainForm::buildSummarySheet() {
+void TSQMainForm::buildSummarySheet()
+{
     SummarySheet = named(new QWidget, QStringLiteral("SummarySheet"));
     MainPageControl->addTab(SummarySheet, QStringLiteral("Zip Orders"));
     label(QStringLiteral("Files for this Session's Orders"), SummarySheet, 20, 10);
     ZipListBox = named(new QListWidget(SummarySheet), QStringLiteral("ZipListBox"));
     ZipListBox->setGeometry(20, 34, 480, 250);
-    connect(ZipListBox, &QListWidget::itemDoubleClicked, this,
-            [this] { guard([this] { ZipListBoxDblClick(); }); });
+    connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { guard([this] { ZipListBoxDblClick(); }); });
     label(QStringLiteral("To Delete a file from the list.\nDouble Click on it."), SummarySheet, 516, 34);
-    AddZipListBtn =
-        named(new QPushButton(QStringLiteral("Add Files"), SummarySheet), QStringLiteral("AddZipListBtn"));
+    AddZipListBtn = named(new QPushButton(QStringLiteral("Add Files"), SummarySheet), QStringLiteral("AddZipListBtn"));
     AddZipListBtn->setGeometry(516, 80, 96, 28);
     connect(AddZipListBtn, &QPushButton::clicked, this, [this] { guard([this] { AddZipListBtnClick(); }); });
     ZipBtn = named(new QPushButton(QStringLiteral("Save to Zip"), SummarySheet), QStringLiteral("ZipBtn"));
@@ -502,15 +501,14 @@ void TSQMainForm::buildSummarySheet() {
     connect(ZipBtn, &QPushButton::clicked, this, [this] { guard([this] { ZipBtnClick(); }); });
 }
 
-void TSQMainForm::buildPopups() {
+void TSQMainForm::buildPopups()
+{
     PlayPopup = named(new QMenu(this), QStringLiteral("PlayPopup"));
     deselectPlay = named(PlayPopup->addAction(QStringLiteral("[deselect]")), QStringLiteral("deselectPlay"));
     PlayPopup->setDefaultAction(deselectPlay);
-    connect(deselectPlay, &QAction::triggered, this,
-            [this] { guard([this] { choosePlayer(deselectPlay); }); });
+    connect(deselectPlay, &QAction::triggered, this, [this] { guard([this] { choosePlayer(deselectPlay); }); });
     PlayPopup->addSeparator()->setObjectName(QStringLiteral("N2"));
-    const QStringList styles = {QStringLiteral("passive"), QStringLiteral("normal"),
-                                QStringLiteral("aggressive")};
+    const QStringList styles = {QStringLiteral("passive"), QStringLiteral("normal"), QStringLiteral("aggressive")};
     const QStringList captions = {QStringLiteral("[p]assive"), QStringLiteral("[n]ormal"),
                                   QStringLiteral("[a]ggressive")};
     for (const QString& pos : playedPositions()) {
@@ -521,27 +519,24 @@ void TSQMainForm::buildPopups() {
         for (int s = 0; s < 3; ++s) {
             QAction* item = named(sub->addAction(captions.at(s)), styles.at(s) + pos);
             item->setData(QStringList{pos, styles.at(s).left(1)});
-            connect(item, &QAction::triggered, this,
-                    [this, item] { guard([this, item] { choosePlayer(item); }); });
+            connect(item, &QAction::triggered, this, [this, item] { guard([this, item] { choosePlayer(item); }); });
         }
-        if (pos == QLatin1String("WG")) popWG = sub->menuAction();
+        if (pos == QLatin1String("WG"))
+            popWG = sub->menuAction();
     }
 
     SubPopup = named(new QMenu(this), QStringLiteral("SubPopup"));
     SubPopup->setToolTipsVisible(true);
-    auto subItem = [this](const QString& name, const QString& caption, const QString& hint,
-                          const QString& slot) {
+    auto subItem = [this](const QString& name, const QString& caption, const QString& hint, const QString& slot) {
         QAction* a = named(SubPopup->addAction(caption), name);
         a->setToolTip(hint);
         a->setData(slot);
         connect(a, &QAction::triggered, this, [this, a] { guard([this, a] { popSubClick(a); }); });
     };
-    subItem(QStringLiteral("subDeselect"), QStringLiteral("[deselect]"), QStringLiteral("not a sub"),
-            QString());
+    subItem(QStringLiteral("subDeselect"), QStringLiteral("[deselect]"), QStringLiteral("not a sub"), QString());
     SubPopup->addSeparator()->setObjectName(QStringLiteral("N3"));
-    const QStringList hints = {QStringLiteral("1st sub"), QStringLiteral("2nd Sub"),
-                               QStringLiteral("3rd Sub"), QStringLiteral("4th Sub"),
-                               QStringLiteral("5th Sub")};
+    const QStringList hints = {QStringLiteral("1st sub"), QStringLiteral("2nd Sub"), QStringLiteral("3rd Sub"),
+                               QStringLiteral("4th Sub"), QStringLiteral("5th Sub")};
     for (int k = 1; k <= 5; ++k)
         subItem(QStringLiteral("popSub%1").arg(k), QStringLiteral("S %1").arg(k), hints.at(k - 1),
                 QStringLiteral("S%1").arg(k));
@@ -558,7 +553,8 @@ void TSQMainForm::buildPopups() {
         lotItem(QStringLiteral("LOT%1").arg(lot), QString::number(lot), QString::number(lot));
 }
 
-void TSQMainForm::setUpMainWindow() {
+void TSQMainForm::setUpMainWindow()
+{
     // 1. the squad grid
     RosterStringGrid->clearContents();
     RosterStringGrid->setColumnCount(SquadColumns);
@@ -583,7 +579,8 @@ void TSQMainForm::setUpMainWindow() {
     fillNumberCombo(HBCombo, IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3),
                     IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8));
     WorkDir = IniFile->readString(QStringLiteral("Options"), QStringLiteral("WorkingDir"), QString());
-    if (!WorkDir.isEmpty()) OpenRosDialog->InitialDir = OpenLineupDialog->InitialDir = WorkDir;
+    if (!WorkDir.isEmpty())
+        OpenRosDialog->InitialDir = OpenLineupDialog->InitialDir = WorkDir;
 
     // 7. the window size
     const int res = IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("ScreenRes"), 0);
@@ -624,30 +621,35 @@ void TSQMainForm::setUpMainWindow() {
     AuctionStringGrid->setColumnWidths({50, 100, 320});
 }
 
-void TSQMainForm::fillNumberCombo(QComboBox* box, int from, int to) {
+void TSQMainForm::fillNumberCombo(QComboBox* box, int from, int to)
+{
     box->clear();
     for (int i = from; i <= to; ++i)
         box->addItem(QString::number(i));
     box->setCurrentIndex(-1);
 }
 
-void TSQMainForm::MainPageControlChange() {
+void TSQMainForm::MainPageControlChange()
+{
     validPanel->setVisible(MainPageControl->currentWidget() == MainSheet);
-    if (MainPageControl->currentWidget() == SummarySheet) tidyZipListBox();
+    if (MainPageControl->currentWidget() == SummarySheet)
+        tidyZipListBox();
 }
 
-void TSQMainForm::HelpClick() {
+void TSQMainForm::HelpClick()
+{
     THelpWindow::showContents(this, QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
 }
 
-void TSQMainForm::AboutClick() {
+void TSQMainForm::AboutClick()
+{
     TAboutBox box(this);
     box.exec();
 }
 
-void TSQMainForm::ExitMenuClick() {
-    if (ZipListBox->count() > 0 &&
-        !MessageBox::confirm(this, QStringLiteral("Orders not Zipped. Exit Anyway?")))
+void TSQMainForm::ExitMenuClick()
+{
+    if (ZipListBox->count() > 0 && !MessageBox::confirm(this, QStringLiteral("Orders not Zipped. Exit Anyway?")))
         return;
     close();
 }

@@ -99,8 +99,7 @@ public:
 
     // ---- menus and dialogs ----
     QAction *OpenSubMenu, *OpenLineupMenu, *SaveLineupMenu, *SaveView1, *NewLineupMenu, *ExitMenu;
-    QAction *MenuNoWG, *MenuFullMSWL, *MenuAutoIncr, *SeasonLength1, *HomeBonus, *Default1, *Set15on,
-        *Set15off;
+    QAction *MenuNoWG, *MenuFullMSWL, *MenuAutoIncr, *SeasonLength1, *HomeBonus, *Default1, *Set15on, *Set15off;
     QAction *size640Menu, *size800Menu, *size1024Menu, *sizeCustMenu, *MenuSelectDirectory, *Help1, *About1;
     QMenu *PlayPopup, *SubPopup, *LOTPopup;
     QAction *popWG, *deselectPlay;
@@ -201,8 +200,8 @@ private:
     bool m_startFailed = false;
     bool m_helpAsked = false;
     bool m_shownOnce = false;
-    int m_layoutDepth = 0;
     QSize m_requestedOuter;
+    QList<QSize> m_askedSizes; // outer sizes asked for whose resize events may still come
 };
 
 // The one main window of the running program.

@@ -5,7 +5,8 @@
 
 TStringGrid::TStringGrid(const QString& name, int columns, int rows, bool fixedColumn, QWidget* parent)
     : QTableWidget(rows, columns, parent)
-    , m_fixedColumn(fixedColumn) {
+    , m_fixedColumn(fixedColumn)
+{
     setObjectName(name);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -17,7 +18,8 @@ TStringGrid::TStringGrid(const QString& name, int columns, int rows, bool fixedC
     setStyleSheet(QStringLiteral("QTableView::item { padding: 0px 2px; }"));
 }
 
-void TStringGrid::styleFixed(int col, int row, QTableWidgetItem* item) const {
+void TStringGrid::styleFixed(int col, int row, QTableWidgetItem* item) const
+{
     if (row == 0 || (m_fixedColumn && col == 0)) {
         item->setBackground(palette().color(QPalette::Window));
         if (row == 0) {
@@ -28,15 +30,18 @@ void TStringGrid::styleFixed(int col, int row, QTableWidgetItem* item) const {
     }
 }
 
-QString TStringGrid::cellText(int col, int row) const {
+QString TStringGrid::cellText(int col, int row) const
+{
     const QTableWidgetItem* it = item(row, col);
     return it ? it->text() : QString();
 }
 
-void TStringGrid::setCellText(int col, int row, const QString& text) {
+void TStringGrid::setCellText(int col, int row, const QString& text)
+{
     QTableWidgetItem* it = item(row, col);
     if (!it) {
-        if (text.isEmpty()) return;
+        if (text.isEmpty())
+            return;
         it = new QTableWidgetItem;
         styleFixed(col, row, it);
         setItem(row, col, it);
@@ -44,25 +49,31 @@ void TStringGrid::setCellText(int col, int row, const QString& text) {
     it->setText(text);
 }
 
-void TStringGrid::setRowCountKeepingCells(int rows) {
+void TStringGrid::setRowCountKeepingCells(int rows)
+{
     setRowCount(rows);
 }
 
-void TStringGrid::setColumnWidths(const QList<int>& widths) {
+void TStringGrid::setColumnWidths(const QList<int>& widths)
+{
     for (int c = 0; c < widths.size() && c < columnCount(); ++c)
         setColumnWidth(c, widths.at(c));
 }
 
-void TStringGrid::setRowHeights(int height) {
+void TStringGrid::setRowHeights(int height)
+{
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(height);
 }
 
-void TStringGrid::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) QTableWidget::mousePressEvent(event);
+void TStringGrid::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        QTableWidget::mousePressEvent(event);
 }
 
-void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
+void TStringGrid::mouseReleaseEvent(QMouseEvent* event)
+{
     QTableWidget::mouseReleaseEvent(event);
     emit mouseUp(viewport()->mapTo(this, event->position().toPoint()), event->button());
 }

@@ -9,11 +9,13 @@
 
 namespace {
 
-QString cannotOpen(const QString& path, const QString& reason) {
+QString cannotOpen(const QString& path, const QString& reason)
+{
     return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason);
 }
 
-QByteArray encodeOrThrow(const QString& text, const QString& path) {
+QByteArray encodeOrThrow(const QString& text, const QString& path)
+{
     QChar bad;
     const auto bytes = encode8Bit(text, &bad);
     if (!bytes)
@@ -24,11 +26,11 @@ QByteArray encodeOrThrow(const QString& text, const QString& path) {
     return *bytes;
 }
 
-void writeBytes(const QString& path, const QString& text) {
+void writeBytes(const QString& path, const QString& text)
+{
     const QByteArray bytes = encodeOrThrow(text, path);
     if (QFileInfo(path).isDir())
-        throw FileError(
-            QStringLiteral("Cannot create file \"%1\". A folder of that name is in the way.").arg(path));
+        throw FileError(QStringLiteral("Cannot create file \"%1\". A folder of that name is in the way.").arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw FileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
@@ -38,11 +40,13 @@ void writeBytes(const QString& path, const QString& text) {
 
 } // namespace
 
-QStringList readTextLines(const QString& path, int maxLineLength) {
+QStringList readTextLines(const QString& path, int maxLineLength)
+{
     QFile file(path);
     if (QFileInfo(path).isDir())
         throw FileError(cannotOpen(path, QStringLiteral("It is a folder, not a file.")));
-    if (!file.open(QIODevice::ReadOnly)) throw FileError(cannotOpen(path, file.errorString()));
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(cannotOpen(path, file.errorString()));
 
     QStringList lines;
     QByteArray current;
@@ -53,7 +57,8 @@ QStringList readTextLines(const QString& path, int maxLineLength) {
         const qint64 got = file.read(buffer, sizeof buffer);
         if (got < 0)
             throw FileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-        if (got == 0) break;
+        if (got == 0)
+            break;
         for (qint64 i = 0; i < got; ++i) {
             const char c = buffer[i];
             if (c == '\n' && afterCr) {
@@ -81,11 +86,13 @@ QStringList readTextLines(const QString& path, int maxLineLength) {
                                     .arg(maxLineLength));
         }
     }
-    if (pending) lines.append(decode8Bit(current));
+    if (pending)
+        lines.append(decode8Bit(current));
     return lines;
 }
 
-QStringList splitTextLines(const QString& text) {
+QStringList splitTextLines(const QString& text)
+{
     QStringList lines;
     QString current;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -93,23 +100,27 @@ QStringList splitTextLines(const QString& text) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines.append(current);
             current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
         } else {
             current.append(c);
         }
     }
-    if (!current.isEmpty()) lines.append(current);
+    if (!current.isEmpty())
+        lines.append(current);
     return lines;
 }
 
-void writeTextLines(const QString& path, const QStringList& lines) {
+void writeTextLines(const QString& path, const QStringList& lines)
+{
     QString text;
     for (const QString& line : lines)
         text += line + QLatin1String("\r\n");
     writeBytes(path, text);
 }
 
-void writeTextExactly(const QString& path, const QString& text) {
+void writeTextExactly(const QString& path, const QString& text)
+{
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -117,11 +128,13 @@ void writeTextExactly(const QString& path, const QString& text) {
     writeBytes(path, normalised);
 }
 
-void check8BitText(const QStringList& lines, const QString& path) {
+void check8BitText(const QStringList& lines, const QString& path)
+{
     encodeOrThrow(lines.join(QLatin1Char('\n')), path);
 }
 
-QString bareFileName(const QString& path) {
+QString bareFileName(const QString& path)
+{
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? path : path.mid(slash + 1);
 }

@@ -14,7 +14,8 @@ QString lineupFileName(const QString& abbreviation, const QString& matchText);
 QString orderFileName(const QString& abbreviation, const QString& sessionText, const QString& suffix);
 
 // A file name joined to the working directory, which carries its own trailing separator.
-inline QString inWorkDir(const QString& workDir, const QString& name) {
+inline QString inWorkDir(const QString& workDir, const QString& name)
+{
     return workDir + name;
 }
 

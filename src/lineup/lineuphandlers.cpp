@@ -14,12 +14,15 @@
 #include <QListWidget>
 #include <QTabWidget>
 
-QString TSQMainForm::lineupPath() const {
+QString TSQMainForm::lineupPath() const
+{
     return inWorkDir(WorkDir, lineupFileName(AbbLabel->text(), MatchNoComboBox->currentText()));
 }
 
-bool TSQMainForm::saveLineup() {
-    if (TeamTactic.isEmpty()) TeamTactic = QStringLiteral("N");
+bool TSQMainForm::saveLineup()
+{
+    if (TeamTactic.isEmpty())
+        TeamTactic = QStringLiteral("N");
     LineupOptions options;
     options.homeBonus = HBCombo->currentIndex() >= 0 ? HBCombo->currentText() : QString();
     options.teamTactic = TeamTactic;
@@ -45,29 +48,34 @@ bool TSQMainForm::saveLineup() {
     }
     writeTextLines(path, file.lines);
     addToZipList(path);
-    MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"),
-                      QStringLiteral("Lineup Saved"));
+    MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"), QStringLiteral("Lineup Saved"));
     return true;
 }
 
-void TSQMainForm::SaveLineupMenuClick() {
+void TSQMainForm::SaveLineupMenuClick()
+{
     saveLineup();
 }
 
-void TSQMainForm::SaveView1Click() {
+void TSQMainForm::SaveView1Click()
+{
     // Only a file this save wrote is shown: after a refusal or a "No" the grid keeps what is being built.
-    if (!saveLineup()) return;
+    if (!saveLineup())
+        return;
     const QStringList lines = readTextLines(lineupPath());
-    if (lines.size() <= 1) return;
+    if (lines.size() <= 1)
+        return;
     readLineup(lines);
     MainPageControl->setCurrentWidget(LineupSheet);
     validPanel->hide();
 }
 
-void TSQMainForm::OpenLineupMenuClick() {
+void TSQMainForm::OpenLineupMenuClick()
+{
     OpenLineupDialog->Title = QStringLiteral("Open Lineup");
     const QString path = OpenLineupDialog->execute(this);
-    if (path.isEmpty()) return;
+    if (path.isEmpty())
+        return;
     const QStringList lines = readTextLines(path);
     if (lines.size() != 19) {
         MessageBox::plain(this, QStringLiteral("Not a valid Lineup file"), QStringLiteral("Lineup Error"));
@@ -78,8 +86,7 @@ void TSQMainForm::OpenLineupMenuClick() {
         MessageBox::error(this, QStringLiteral("OpenLineup error (reading Match No) EConvertError"));
     if (!rosterLoaded()) {
         // The label is set only once the roster has been read, so a missing roster is tried again next time.
-        const QStringList roster =
-            readTextLines(inWorkDir(WorkDir, parts.abbreviation + QLatin1String(".ros")));
+        const QStringList roster = readTextLines(inWorkDir(WorkDir, parts.abbreviation + QLatin1String(".ros")));
         AbbLabel->setText(parts.abbreviation);
         readRoster(roster);
     }
@@ -87,7 +94,8 @@ void TSQMainForm::OpenLineupMenuClick() {
     readLineup(lines);
 }
 
-void TSQMainForm::readLineup(const QStringList& lines) {
+void TSQMainForm::readLineup(const QStringList& lines)
+{
     const int min = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3);
     const int max = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 13);
     SquadTable table = squadTable();
@@ -102,12 +110,10 @@ void TSQMainForm::readLineup(const QStringList& lines) {
     CPListBox->addItems(applied.coaches);
     TPListBox->clear();
     TPListBox->addItems(applied.trainees);
-    PTakeBox->setCurrentIndex(
-        PTakeBox->findText(applied.penaltyTaker, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    PTakeBox->setCurrentIndex(PTakeBox->findText(applied.penaltyTaker, Qt::MatchExactly | Qt::MatchCaseSensitive));
     setSquadTable(table);
 
-    const ViewerTexts view =
-        buildViewerTexts(lines, HBCombo->currentIndex() >= 0 ? HBCombo->currentText() : QString());
+    const ViewerTexts view = buildViewerTexts(lines, HBCombo->currentIndex() >= 0 ? HBCombo->currentText() : QString());
     TeamInfListBox->clear();
     TeamInfListBox->addItems(view.teamInfo);
     StartersListBox->clear();
@@ -119,7 +125,9 @@ void TSQMainForm::readLineup(const QStringList& lines) {
     checkLineup();
 }
 
-void TSQMainForm::checkTeamFileName() const {
+void TSQMainForm::checkTeamFileName() const
+{
     const QString problem = teamFileNameProblem(AbbLabel->text());
-    if (!problem.isEmpty()) throw FileError(problem);
+    if (!problem.isEmpty())
+        throw FileError(problem);
 }

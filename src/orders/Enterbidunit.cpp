@@ -10,7 +10,8 @@
 #include <QPushButton>
 
 namespace {
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry) {
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry)
+{
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(geometry);
@@ -20,7 +21,8 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 } // namespace
 
 TEnterBidForm::TEnterBidForm(const QString& current, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     styleDialog(this, QStringLiteral("EnterBidForm"), QStringLiteral("Enter Bid Amount"), {300, 170});
     auto* prompt = new QLabel(QStringLiteral("Enter Amount to Bid"), this);
     prompt->setGeometry(16, 14, 180, 20);
@@ -47,10 +49,12 @@ TEnterBidForm::TEnterBidForm(const QString& current, QWidget* parent)
     connect(BidAllBtn, &QPushButton::clicked, this, &TEnterBidForm::BidAllBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    if (isPositiveWholeNumber(current)) BidEdit->setText(current);
+    if (isPositiveWholeNumber(current))
+        BidEdit->setText(current);
 }
 
-bool TEnterBidForm::OKBtnClick() {
+bool TEnterBidForm::OKBtnClick()
+{
     const QString problem = bidAmountProblem(BidEdit->text());
     if (!problem.isEmpty()) {
         MessageBox::plain(this, problem);
@@ -60,17 +64,20 @@ bool TEnterBidForm::OKBtnClick() {
     return true;
 }
 
-void TEnterBidForm::BidAllBtnClick() {
+void TEnterBidForm::BidAllBtnClick()
+{
     m_amount = QStringLiteral("ALL");
     accept();
 }
 
-bool TEnterBidForm::eventFilter(QObject* watched, QEvent* event) {
+bool TEnterBidForm::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == BidEdit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             // After a message from the Enter key the dialog stays open for correction.
-            if (OKBtnClick()) accept();
+            if (OKBtnClick())
+                accept();
             return true;
         }
     }
@@ -78,7 +85,8 @@ bool TEnterBidForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TBidNameDlg::TBidNameDlg(const QString& proposed, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     styleDialog(this, QStringLiteral("BidNameDlg"), QStringLiteral("Enter Name"), {340, 150});
     setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
     auto* prompt = new QLabel(QStringLiteral("Enter Name for Player"), this);
@@ -87,21 +95,21 @@ TBidNameDlg::TBidNameDlg(const QString& proposed, QWidget* parent)
     PlayNameEdit->setObjectName(QStringLiteral("PlayNameEdit"));
     PlayNameEdit->setGeometry(16, 38, 230, 24);
     ClearBtn = button(QStringLiteral("ClearBtn"), QStringLiteral("Clear"), this, {254, 36, 70, 28});
-    BitBtnWithColor1 =
-        button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {70, 100, 80, 28});
+    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {70, 100, 80, 28});
     BitBtnWithColor1->setDefault(true);
-    BitBtnWithColor2 =
-        button(QStringLiteral("BitBtnWithColor2"), QStringLiteral("Cancel"), this, {170, 100, 80, 28});
+    BitBtnWithColor2 = button(QStringLiteral("BitBtnWithColor2"), QStringLiteral("Cancel"), this, {170, 100, 80, 28});
     connect(ClearBtn, &QPushButton::clicked, this, &TBidNameDlg::ClearBtnClick);
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &TBidNameDlg::BitBtnWithColor1Click);
     connect(BitBtnWithColor2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TBidNameDlg::ClearBtnClick() {
+void TBidNameDlg::ClearBtnClick()
+{
     PlayNameEdit->clear();
 }
 
-void TBidNameDlg::BitBtnWithColor1Click() {
+void TBidNameDlg::BitBtnWithColor1Click()
+{
     // A comma would split the bids line into four fields.
     if (PlayNameEdit->text().contains(QLatin1Char(','))) {
         MessageBox::plain(this,

@@ -22,42 +22,44 @@ namespace {
 enum { ColLot, ColPrice, ColBidName };
 }
 
-bool TSQMainForm::checkOrdersReady() {
+bool TSQMainForm::checkOrdersReady()
+{
     if (!rosterLoaded()) {
-        MessageBox::warning(this, QStringLiteral("No Roster File open! File not saved"),
-                            {MessageBox::Cancel});
+        MessageBox::warning(this, QStringLiteral("No Roster File open! File not saved"), {MessageBox::Cancel});
         return false;
     }
     if (SessionNoComboBox->currentIndex() < 0) {
-        MessageBox::warning(this, QStringLiteral("Session number not specified. File not saved"),
-                            {MessageBox::Cancel});
+        MessageBox::warning(this, QStringLiteral("Session number not specified. File not saved"), {MessageBox::Cancel});
         return false;
     }
     return true;
 }
 
-QString TSQMainForm::orderFilePath(const QString& suffix) const {
+QString TSQMainForm::orderFilePath(const QString& suffix) const
+{
     return inWorkDir(WorkDir, orderFileName(AbbLabel->text(), SessionNoComboBox->currentText(), suffix));
 }
 
-QStringList TSQMainForm::zipList() const {
+QStringList TSQMainForm::zipList() const
+{
     QStringList list;
     for (int i = 0; i < ZipListBox->count(); ++i)
         list.append(ZipListBox->item(i)->text());
     return list;
 }
 
-void TSQMainForm::addToZipList(const QString& path) {
+void TSQMainForm::addToZipList(const QString& path)
+{
     ZipListBox->insertItem(int(sortedInsertPosition(zipList(), path)), path);
 }
 
-void TSQMainForm::AuctionStringGridMouseUp(const QPoint& pos) {
+void TSQMainForm::AuctionStringGridMouseUp(const QPoint& pos)
+{
     const int row = AuctionStringGrid->currentRow();
-    if (!rosterLoaded() || row <= 0) return;
+    if (!rosterLoaded() || row <= 0)
+        return;
     switch (AuctionStringGrid->currentColumn()) {
-    case ColLot:
-        LOTPopup->popup(AuctionStringGrid->mapToGlobal(pos));
-        break;
+    case ColLot: LOTPopup->popup(AuctionStringGrid->mapToGlobal(pos)); break;
     case ColPrice: {
         TEnterBidForm dialog(AuctionStringGrid->cellText(ColPrice, row), this);
         if (dialog.exec() == QDialog::Accepted)
@@ -75,18 +77,21 @@ void TSQMainForm::AuctionStringGridMouseUp(const QPoint& pos) {
             AuctionStringGrid->setCellText(ColBidName, row, dialog.name());
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
-void TSQMainForm::LotPopupClick(QAction* item) {
+void TSQMainForm::LotPopupClick(QAction* item)
+{
     const int row = AuctionStringGrid->currentRow();
-    if (row > 0) AuctionStringGrid->setCellText(ColLot, row, item->data().toString());
+    if (row > 0)
+        AuctionStringGrid->setCellText(ColLot, row, item->data().toString());
 }
 
-void TSQMainForm::SaveBidsBtnClick() {
-    if (!checkOrdersReady()) return;
+void TSQMainForm::SaveBidsBtnClick()
+{
+    if (!checkOrdersReady())
+        return;
     QList<BidRow> rows;
     for (int r = 1; r <= 5; ++r)
         rows.append({AuctionStringGrid->cellText(ColLot, r), AuctionStringGrid->cellText(ColPrice, r),
@@ -105,21 +110,22 @@ void TSQMainForm::SaveBidsBtnClick() {
     }
     writeTextLines(path, lines);
     addToZipList(path);
-    MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"),
-                      QStringLiteral("Bids Saved"));
+    MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"), QStringLiteral("Bids Saved"));
 }
 
-void TSQMainForm::AuctionBidsHowBtnClick() {
-    MessageBox::show(
-        this, MessageBox::Question, QString(),
-        QStringLiteral("First select the cells by clicking in them with your mouse pointer,\n"
-                       " and enter the Lot, amount and player name information. When you have finished\n"
-                       " press the Save button to save them."),
-        {MessageBox::Ok});
+void TSQMainForm::AuctionBidsHowBtnClick()
+{
+    MessageBox::show(this, MessageBox::Question, QString(),
+                     QStringLiteral("First select the cells by clicking in them with your mouse pointer,\n"
+                                    " and enter the Lot, amount and player name information. When you have finished\n"
+                                    " press the Save button to save them."),
+                     {MessageBox::Ok});
 }
 
-void TSQMainForm::SavePressBtnClick() {
-    if (!checkOrdersReady()) return;
+void TSQMainForm::SavePressBtnClick()
+{
+    if (!checkOrdersReady())
+        return;
     checkTeamFileName();
     const QString path = orderFilePath(QStringLiteral("Press.txt"));
     const QString text = PressMemo->toPlainText();
@@ -131,52 +137,60 @@ void TSQMainForm::SavePressBtnClick() {
     }
     writeTextExactly(path, text);
     addToZipList(path);
-    MessageBox::plain(this,
-                      bareFileName(path) +
-                          (existed ? QStringLiteral(" has been saved") : QStringLiteral(" has been created")),
-                      QStringLiteral("Press Saved"));
+    MessageBox::plain(
+        this, bareFileName(path) + (existed ? QStringLiteral(" has been saved") : QStringLiteral(" has been created")),
+        QStringLiteral("Press Saved"));
 }
 
-void TSQMainForm::PressHowBtnClick() {
+void TSQMainForm::PressHowBtnClick()
+{
     MessageBox::plain(
         this,
-        QStringLiteral(
-            "First enter your press by typing in the text box and then press the Save button to save it."),
+        QStringLiteral("First enter your press by typing in the text box and then press the Save button to save it."),
         QStringLiteral("How do I enter Press?"));
 }
 
-void TSQMainForm::AddZipListBtnClick() {
+void TSQMainForm::AddZipListBtnClick()
+{
     OpenLineupDialog->Title = QStringLiteral("Add File to Orders to be Zipped");
     const QString path = OpenLineupDialog->execute(this);
-    if (path.isEmpty()) return;
-    if (!zipList().contains(path, Qt::CaseSensitive)) addToZipList(path);
+    if (path.isEmpty())
+        return;
+    if (!zipList().contains(path, Qt::CaseSensitive))
+        addToZipList(path);
 }
 
-void TSQMainForm::ZipListBoxDblClick() {
-    if (QListWidgetItem* item = ZipListBox->currentItem()) delete item;
+void TSQMainForm::ZipListBoxDblClick()
+{
+    if (QListWidgetItem* item = ZipListBox->currentItem())
+        delete item;
 }
 
-void TSQMainForm::tidyZipListBox() {
+void TSQMainForm::tidyZipListBox()
+{
     const QStringList before = zipList();
     const QStringList after = tidyZipList(before);
-    if (after.size() == before.size()) return;
+    if (after.size() == before.size())
+        return;
     ZipListBox->clear();
     ZipListBox->addItems(after);
 }
 
-void TSQMainForm::ZipBtnClick() {
+void TSQMainForm::ZipBtnClick()
+{
     if (ZipListBox->count() == 0) {
         MessageBox::warning(this, QStringLiteral("No files to Zip!"), {MessageBox::Cancel});
         return;
     }
-    if (!checkOrdersReady()) return;
+    if (!checkOrdersReady())
+        return;
     checkTeamFileName();
     const QString path = orderFilePath(QStringLiteral(".zip"));
     ZipBuilder1.ZipFileName = path;
     ZipBuilder1.FSpecArgs = zipList();
     const TZipBuilder::Result result = ZipBuilder1.Add();
-    if (!result.ok) throw FileError(result.error); // the list and any earlier archive stay as they were
-    MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"),
-                      QStringLiteral("Orders Saved"));
+    if (!result.ok)
+        throw FileError(result.error); // the list and any earlier archive stay as they were
+    MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"), QStringLiteral("Orders Saved"));
     ZipListBox->clear();
 }

@@ -8,7 +8,8 @@
 #include <zip.h>
 
 namespace {
-QString zipErrorText(int code) {
+QString zipErrorText(int code)
+{
     zip_error_t error;
     zip_error_init_with_code(&error, code);
     const QString text = QString::fromLocal8Bit(zip_error_strerror(&error));
@@ -17,11 +18,13 @@ QString zipErrorText(int code) {
 }
 } // namespace
 
-TZipBuilder::Result TZipBuilder::Add() {
+TZipBuilder::Result TZipBuilder::Add()
+{
     const QStringList files = FSpecArgs;
     FSpecArgs.clear();
     Result result;
-    if (!m_loaded) Load_Zip_Dll();
+    if (!m_loaded)
+        Load_Zip_Dll();
 
     const QString archive = bareFileName(ZipFileName);
     for (const QString& path : files) {
@@ -29,14 +32,12 @@ TZipBuilder::Result TZipBuilder::Add() {
         if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly)) {
             result.error =
                 QStringLiteral("%1 was not created: the listed file \"%2\" cannot be read (%3).")
-                    .arg(archive, path,
-                         QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : f.errorString());
+                    .arg(archive, path, QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : f.errorString());
             return result;
         }
     }
     if (QFileInfo(ZipFileName).isDir()) {
-        result.error =
-            QStringLiteral("%1 was not created: a folder of that name is in the way.").arg(archive);
+        result.error = QStringLiteral("%1 was not created: a folder of that name is in the way.").arg(archive);
         return result;
     }
 
@@ -56,7 +57,8 @@ TZipBuilder::Result TZipBuilder::Add() {
         if (index < 0) {
             result.error = QStringLiteral("%1 was not created: \"%2\" could not be added (%3).")
                                .arg(archive, path, QString::fromLocal8Bit(zip_strerror(za)));
-            if (src) zip_source_free(src);
+            if (src)
+                zip_source_free(src);
             zip_discard(za);
             return result;
         }
@@ -64,8 +66,7 @@ TZipBuilder::Result TZipBuilder::Add() {
         ++result.added;
     }
     if (zip_close(za) != 0) {
-        result.error =
-            QStringLiteral("%1 was not created: %2.").arg(archive, QString::fromLocal8Bit(zip_strerror(za)));
+        result.error = QStringLiteral("%1 was not created: %2.").arg(archive, QString::fromLocal8Bit(zip_strerror(za)));
         zip_discard(za);
         result.added = 0;
         return result;

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-qsizetype sortedInsertPosition(const QStringList& list, const QString& path) {
+qsizetype sortedInsertPosition(const QStringList& list, const QString& path)
+{
     const auto it = std::upper_bound(list.begin(), list.end(), path, [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
     return it - list.begin();
 }
 
-QStringList tidyZipList(QStringList list) {
+QStringList tidyZipList(QStringList list)
+{
     bool deleted = true;
     while (deleted) {
         deleted = false;

@@ -14,14 +14,16 @@
 #include <QSpinBox>
 
 namespace {
-QLabel* text(const QString& caption, QWidget* parent, int x, int y) {
+QLabel* text(const QString& caption, QWidget* parent, int x, int y)
+{
     auto* l = new QLabel(caption, parent);
     l->move(x, y);
     l->adjustSize();
     return l;
 }
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry) {
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry)
+{
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(geometry);
@@ -29,7 +31,8 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 }
 } // namespace
 
-void styleDialog(QDialog* dialog, const QString& name, const QString& caption, QSize size) {
+void styleDialog(QDialog* dialog, const QString& name, const QString& caption, QSize size)
+{
     dialog->setObjectName(name);
     dialog->setWindowTitle(caption);
     dialog->setModal(true);
@@ -44,7 +47,8 @@ void styleDialog(QDialog* dialog, const QString& name, const QString& caption, Q
 
 TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     : QDialog(parent)
-    , m_ini(ini) {
+    , m_ini(ini)
+{
     styleDialog(this, QStringLiteral("SeasonLengthForm"), QStringLiteral("Change Season Length"), {380, 170});
     text(QStringLiteral("Set the length of the season to"), this, 16, 18);
     MatchNumEdit = new QLineEdit(this);
@@ -57,13 +61,11 @@ TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     SessNumEdit->setMaxLength(2);
     SessNumEdit->setGeometry(150, 44, 36, 24);
     text(QStringLiteral("sessions"), this, 192, 48);
-    auto* note =
-        new QLabel(QStringLiteral("This alters the value ranges used for Session and Match No."), this);
+    auto* note = new QLabel(QStringLiteral("This alters the value ranges used for Session and Match No."), this);
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(10, 80, 360, 30);
     DoneBtn = button(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
-    BitBtnWithColor1 =
-        button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
+    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
     connect(DoneBtn, &QPushButton::clicked, this, &TSeasonLengthForm::DoneBtnClick);
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -74,13 +76,13 @@ TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
         QString::number(m_ini.readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10)));
 }
 
-void TSeasonLengthForm::DoneBtnClick() {
+void TSeasonLengthForm::DoneBtnClick()
+{
     const auto matches = parseWholeNumber(MatchNumEdit->text());
     const auto sessions = parseWholeNumber(SessNumEdit->text());
     const auto valid = [](const std::optional<int>& n) { return n && *n >= 1 && *n <= 99; };
     if (!valid(matches) || !valid(sessions)) {
-        MessageBox::plain(this, QStringLiteral("Choose numbers between 1 - 99"),
-                          QStringLiteral("Invalid Number"));
+        MessageBox::plain(this, QStringLiteral("Choose numbers between 1 - 99"), QStringLiteral("Invalid Number"));
         return;
     }
     m_ini.writeInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), *sessions);
@@ -90,9 +92,9 @@ void TSeasonLengthForm::DoneBtnClick() {
 
 THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
     : QDialog(parent)
-    , m_ini(ini) {
-    styleDialog(this, QStringLiteral("HBRangeDlg"), QStringLiteral("Configure  Home Bonus Range"),
-                {380, 200});
+    , m_ini(ini)
+{
+    styleDialog(this, QStringLiteral("HBRangeDlg"), QStringLiteral("Configure  Home Bonus Range"), {380, 200});
     text(QStringLiteral("Set the range for the Home Bonus to be"), this, 16, 16);
     text(QStringLiteral("from a minimum of"), this, 16, 46);
     text(QStringLiteral("to a maximum of"), this, 196, 46);
@@ -109,8 +111,7 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
                                            "Ensure you know what range is used by your league."),
                             this);
     note->setGeometry(16, 100, 350, 40);
-    BitBtnWithColor1 =
-        button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
+    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
     CancelBitBtn = button(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &THBRangeDlg::DoneBtnClick);
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -119,14 +120,16 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
     HBmaxEdit->setValue(m_ini.readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8));
 }
 
-void THBRangeDlg::DoneBtnClick() {
+void THBRangeDlg::DoneBtnClick()
+{
     m_ini.writeInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), HBminEdit->value());
     m_ini.writeInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), HBmaxEdit->value());
     accept();
 }
 
 TWorkDirDlg::TWorkDirDlg(TIniFile& ini, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     styleDialog(this, QStringLiteral("WorkDirDlg"), QStringLiteral("Change Working Directoy"), {420, 170});
     text(QStringLiteral("Set the directory where files are\n'opened from' and 'saved to' to:"), this, 16, 14);
     DirectoryEdit1 = new QLineEdit(this);
@@ -137,15 +140,15 @@ TWorkDirDlg::TWorkDirDlg(TIniFile& ini, QWidget* parent)
     connect(BrowseBtn, &QPushButton::clicked, this, [this] {
         const QString folder =
             FileDialog::chooseFolder(this, QStringLiteral("Select Directory"), DirectoryEdit1->text());
-        if (!folder.isEmpty()) DirectoryEdit1->setText(folder);
+        if (!folder.isEmpty())
+            DirectoryEdit1->setText(folder);
     });
     OKBtn = button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, {120, 118, 80, 28});
     CancelBtn = button(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {220, 118, 80, 28});
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    DirectoryEdit1->setText(
-        ini.keyExists(QStringLiteral("Options"), QStringLiteral("WorkingDir"))
-            ? ini.readString(QStringLiteral("Options"), QStringLiteral("WorkingDir"), QString())
-            : QDir::homePath());
+    DirectoryEdit1->setText(ini.keyExists(QStringLiteral("Options"), QStringLiteral("WorkingDir"))
+                                ? ini.readString(QStringLiteral("Options"), QStringLiteral("WorkingDir"), QString())
+                                : QDir::homePath());
 }

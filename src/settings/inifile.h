@@ -29,10 +29,8 @@ public:
     void writeBool(const QString& section, const QString& key, bool value);
 
     // The same rules on lines in memory, so they can be used and tested without a file.
-    static std::optional<QString> findValue(const QStringList& lines, const QString& section,
-                                            const QString& key);
-    static QStringList withValue(QStringList lines, const QString& section, const QString& key,
-                                 const QString& value);
+    static std::optional<QString> findValue(const QStringList& lines, const QString& section, const QString& key);
+    static QStringList withValue(QStringList lines, const QString& section, const QString& key, const QString& value);
 
 private:
     QStringList lines() const;

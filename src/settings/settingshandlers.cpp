@@ -13,8 +13,10 @@ namespace {
 const QString kOptions = QStringLiteral("Options");
 
 // Refills a "1" .. n list unless it already holds n entries (which keeps its choice).
-void followCount(QComboBox* box, int n) {
-    if (box->count() == n) return;
+void followCount(QComboBox* box, int n)
+{
+    if (box->count() == n)
+        return;
     box->clear();
     for (int i = 1; i <= n; ++i)
         box->addItem(QString::number(i));
@@ -22,47 +24,52 @@ void followCount(QComboBox* box, int n) {
 }
 } // namespace
 
-bool TSQMainForm::isMswl() const {
-    return IniFile->readString(kOptions, QStringLiteral("League"), QStringLiteral("LGM")) ==
-           QLatin1String("FULL");
+bool TSQMainForm::isMswl() const
+{
+    return IniFile->readString(kOptions, QStringLiteral("League"), QStringLiteral("LGM")) == QLatin1String("FULL");
 }
 
-void TSQMainForm::MenuNoWGClick() {
+void TSQMainForm::MenuNoWGClick()
+{
     MenuNoWG->setChecked(true);
     popWG->setEnabled(false);
     IniFile->writeString(kOptions, QStringLiteral("League"), QStringLiteral("LGM"));
 }
 
-void TSQMainForm::MenuFullMSWLClick() {
+void TSQMainForm::MenuFullMSWLClick()
+{
     MenuFullMSWL->setChecked(true);
     popWG->setEnabled(true);
     IniFile->writeString(kOptions, QStringLiteral("League"), QStringLiteral("FULL"));
 }
 
-void TSQMainForm::MenuAutoIncrClick() {
+void TSQMainForm::MenuAutoIncrClick()
+{
     // The menu has already inverted the check mark.
     IniFile->writeBool(kOptions, QStringLiteral("AutoIncr"), MenuAutoIncr->isChecked());
 }
 
-void TSQMainForm::SetTimeStep(bool on) {
+void TSQMainForm::SetTimeStep(bool on)
+{
     Set15on->setChecked(on);
     Set15off->setChecked(!on);
     TimeStepsOn = on;
     IniFile->writeBool(kOptions, QStringLiteral("TimeSteps"), on);
 }
 
-void TSQMainForm::SeasonLengthClick() {
+void TSQMainForm::SeasonLengthClick()
+{
     {
         TSeasonLengthForm dialog(*IniFile, this);
         dialog.exec();
     }
-    followCount(MatchNoComboBox,
-                IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30));
+    followCount(MatchNoComboBox, IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30));
     followCount(SessionNoComboBox,
                 IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10));
 }
 
-void TSQMainForm::HomeBonusClick() {
+void TSQMainForm::HomeBonusClick()
+{
     {
         THBRangeDlg dialog(*IniFile, this);
         dialog.exec();
@@ -71,20 +78,25 @@ void TSQMainForm::HomeBonusClick() {
     const int max = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8);
     bool matches = false;
     try {
-        if (HBCombo->count() == 0) throw ListIndexError(0);
-        matches = toWholeNumber(HBCombo->itemText(0)) == min &&
-                  toWholeNumber(HBCombo->itemText(HBCombo->count() - 1)) == max;
+        if (HBCombo->count() == 0)
+            throw ListIndexError(0);
+        matches =
+            toWholeNumber(HBCombo->itemText(0)) == min && toWholeNumber(HBCombo->itemText(HBCombo->count() - 1)) == max;
     } catch (const SquadError& e) {
         MessageBox::error(this, QStringLiteral("Setting HB range error ") + e.kindName());
     }
-    if (!matches) fillNumberCombo(HBCombo, min, max);
+    if (!matches)
+        fillNumberCombo(HBCombo, min, max);
 }
 
-void TSQMainForm::MenuSelectDirectoryClick() {
+void TSQMainForm::MenuSelectDirectoryClick()
+{
     TWorkDirDlg dialog(*IniFile, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     QString folder = dialog.DirectoryEdit1->text();
-    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
     IniFile->writeString(kOptions, QStringLiteral("WorkingDir"), folder);
     const QString stored = IniFile->readString(kOptions, QStringLiteral("WorkingDir"), QString());
     if (!stored.isEmpty()) {

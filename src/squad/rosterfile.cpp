@@ -4,19 +4,23 @@
 #include "app/wholenumber.h"
 
 namespace {
-void dropLeadingEmptyLines(QStringList& lines) {
+void dropLeadingEmptyLines(QStringList& lines)
+{
     while (!lines.isEmpty() && lines.first().isEmpty())
         lines.removeFirst();
-    if (lines.isEmpty()) throw ListIndexError(0);
+    if (lines.isEmpty())
+        throw ListIndexError(0);
 }
 } // namespace
 
-QString firstField(const QString& line) {
+QString firstField(const QString& line)
+{
     const qsizetype comma = line.indexOf(QLatin1Char(','));
     return comma < 0 ? line : line.left(comma);
 }
 
-RosterRead readRoster(SquadTable& table, QStringList lines) {
+RosterRead readRoster(SquadTable& table, QStringList lines)
+{
     dropLeadingEmptyLines(lines);
     RosterRead read;
     read.header = lines.first().split(QLatin1Char(','));
@@ -26,7 +30,8 @@ RosterRead readRoster(SquadTable& table, QStringList lines) {
     for (qsizetype j = 1; j < lines.size(); ++j) {
         QStringList& row = table[j];
         row.resize(SquadColumns);
-        if (lines.at(j).isEmpty()) continue;
+        if (lines.at(j).isEmpty())
+            continue;
         const QStringList fields = lines.at(j).split(QLatin1Char(','));
         for (qsizetype k = 0; k < fields.size() && k < SquadColumns; ++k)
             row[k] = fields.at(k);
@@ -49,13 +54,15 @@ RosterRead readRoster(SquadTable& table, QStringList lines) {
     return read;
 }
 
-OppRosterRead readOppRoster(QStringList lines) {
+OppRosterRead readOppRoster(QStringList lines)
+{
     dropLeadingEmptyLines(lines);
     OppRosterRead read;
     read.abbreviation = firstField(lines.first());
     for (qsizetype j = 1; j < lines.size(); ++j) {
         const QString name = firstField(lines.at(j));
-        if (!name.isEmpty()) read.players.append(name);
+        if (!name.isEmpty())
+            read.players.append(name);
     }
     return read;
 }

@@ -1,6 +1,7 @@
 #include "squadtable.h"
 
-const QStringList& squadCaptions() {
+const QStringList& squadCaptions()
+{
     static const QStringList captions = {
         QStringLiteral("Name"),  QStringLiteral("Age"),  QStringLiteral("SL"),
         QStringLiteral("Pos"),   QStringLiteral("EL"),   QStringLiteral("Play"),
@@ -8,7 +9,8 @@ const QStringList& squadCaptions() {
     return captions;
 }
 
-SquadTable blankSquadTable(int players) {
+SquadTable blankSquadTable(int players)
+{
     SquadTable table;
     table.append(squadCaptions());
     for (int i = 0; i < players; ++i)

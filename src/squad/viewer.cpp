@@ -2,7 +2,8 @@
 
 #include "lineup/lineupfile.h"
 
-const QStringList& pitchLabelNames() {
+const QStringList& pitchLabelNames()
+{
     static const QStringList names = [] {
         QStringList n = {QStringLiteral("pitchGK"), QStringLiteral("pitchSW")};
         for (int i = 1; i <= 5; ++i)
@@ -18,11 +19,12 @@ const QStringList& pitchLabelNames() {
     return names;
 }
 
-ViewerTexts buildViewerTexts(const QStringList& lines, const QString& homeBonusShown) {
+ViewerTexts buildViewerTexts(const QStringList& lines, const QString& homeBonusShown)
+{
     ViewerTexts v;
     const QStringList team = lineFields(lines.value(0), 37);
-    v.teamInfo.append(QStringLiteral("HomeBonus: ") + homeBonusShown +
-                      QStringLiteral("            Starting Tactic: ") + team.at(1));
+    v.teamInfo.append(QStringLiteral("HomeBonus: ") + homeBonusShown + QStringLiteral("            Starting Tactic: ") +
+                      team.at(1));
     for (int g = 0; g < 5; ++g) {
         QString line = QStringLiteral("Conditional Tactic #%1      ").arg(g + 1);
         for (int i = 0; i < 7; ++i)

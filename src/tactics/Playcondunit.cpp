@@ -17,27 +17,31 @@
 #include <QRegion>
 
 namespace {
-template <typename T> T* place(T* w, const QString& name, const QRect& geometry) {
+template <typename T> T* place(T* w, const QString& name, const QRect& geometry)
+{
     w->setObjectName(name);
     w->setGeometry(geometry);
     return w;
 }
 
-QLabel* text(const QString& caption, QWidget* parent, int x, int y) {
+QLabel* text(const QString& caption, QWidget* parent, int x, int y)
+{
     auto* l = new QLabel(caption, parent);
     l->move(x, y);
     l->adjustSize();
     return l;
 }
 
-QComboBox* list(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items) {
+QComboBox* list(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items)
+{
     auto* box = place(new QComboBox(parent), name, geometry);
     box->addItems(items);
     box->setCurrentIndex(-1);
     return box;
 }
 
-QString chosen(const QComboBox* box) {
+QString chosen(const QComboBox* box)
+{
     return box->currentIndex() >= 0 ? box->currentText() : QString();
 }
 } // namespace
@@ -46,7 +50,8 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     : QDialog(main)
     , m_main(main)
     , m_row(main->RosterStringGrid->currentRow())
-    , m_col(main->RosterStringGrid->currentColumn()) {
+    , m_col(main->RosterStringGrid->currentColumn())
+{
     styleDialog(this, QStringLiteral("PlayCondForm"), QStringLiteral("Player Conditionals"), {557, 272});
     QPainterPath outline;
     outline.addRoundedRect(QRectF(0, 0, 557, 272), 15, 15);
@@ -61,9 +66,8 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     text(QStringLiteral("Mark Player (2)"), MarkPanel, 4, 32);
     for (QComboBox** box : {&MP1Combo, &MP2Combo}) {
         const bool first = box == &MP1Combo;
-        *box =
-            place(new QComboBox(MarkPanel), first ? QStringLiteral("MP1Combo") : QStringLiteral("MP2Combo"),
-                  {100, first ? 2 : 28, 114, 22});
+        *box = place(new QComboBox(MarkPanel), first ? QStringLiteral("MP1Combo") : QStringLiteral("MP2Combo"),
+                     {100, first ? 2 : 28, 114, 22});
         (*box)->setEditable(true);
         (*box)->setInsertPolicy(QComboBox::NoInsert);
         (*box)->lineEdit()->setValidator(noCommaValidator(255, *box));
@@ -71,10 +75,9 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     }
 
     const int top = 84;
-    const QStringList headings = {QStringLiteral("Event"),    QStringLiteral("Operator"),
-                                  QStringLiteral("Value"),    QStringLiteral("Event"),
-                                  QStringLiteral("Operator"), QStringLiteral("Value"),
-                                  QStringLiteral("Action"),   QStringLiteral("Position")};
+    const QStringList headings = {QStringLiteral("Event"),  QStringLiteral("Operator"), QStringLiteral("Value"),
+                                  QStringLiteral("Event"),  QStringLiteral("Operator"), QStringLiteral("Value"),
+                                  QStringLiteral("Action"), QStringLiteral("Position")};
     const int xs[] = {44, 92, 146, 206, 254, 308, 374, 430};
     for (int i = 0; i < 8; ++i)
         text(headings.at(i), this, xs[i], top - 18);
@@ -86,27 +89,26 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
         const int y = top + r * 30;
         Row& row = rows[r];
         text(QString::fromLatin1(ordinals[r]), this, 12, y + 3);
-        row.event1 = list(this, QStringLiteral("CEventBox") + L + QStringLiteral("1"), {xs[0], y, 44, 22},
-                          conditionEvents());
-        row.op1 = list(this, QStringLiteral("ConditBox") + L + QStringLiteral("1"), {xs[1], y, 50, 22},
-                       conditionOperators());
-        row.value1 = place(new QLineEdit(this), QStringLiteral("CTacVal") + L + QStringLiteral("1"),
-                           {xs[2], y, 40, 22});
+        row.event1 =
+            list(this, QStringLiteral("CEventBox") + L + QStringLiteral("1"), {xs[0], y, 44, 22}, conditionEvents());
+        row.op1 =
+            list(this, QStringLiteral("ConditBox") + L + QStringLiteral("1"), {xs[1], y, 50, 22}, conditionOperators());
+        row.value1 =
+            place(new QLineEdit(this), QStringLiteral("CTacVal") + L + QStringLiteral("1"), {xs[2], y, 40, 22});
         row.spin1 = place(new TUpDown(QString(), this), QStringLiteral("UpDown") + L + QStringLiteral("1"),
                           {xs[2] + 41, y, 14, 22});
-        row.event2 = list(this, QStringLiteral("CEventBox") + L + QStringLiteral("2"), {xs[3], y, 44, 22},
-                          conditionEvents());
-        row.op2 = list(this, QStringLiteral("ConditBox") + L + QStringLiteral("2"), {xs[4], y, 50, 22},
-                       conditionOperators());
-        row.value2 = place(new QLineEdit(this), QStringLiteral("CTacVal") + L + QStringLiteral("2"),
-                           {xs[5], y, 40, 22});
+        row.event2 =
+            list(this, QStringLiteral("CEventBox") + L + QStringLiteral("2"), {xs[3], y, 44, 22}, conditionEvents());
+        row.op2 =
+            list(this, QStringLiteral("ConditBox") + L + QStringLiteral("2"), {xs[4], y, 50, 22}, conditionOperators());
+        row.value2 =
+            place(new QLineEdit(this), QStringLiteral("CTacVal") + L + QStringLiteral("2"), {xs[5], y, 40, 22});
         row.spin2 = place(new TUpDown(QString(), this), QStringLiteral("UpDown") + L + QStringLiteral("2"),
                           {xs[5] + 41, y, 14, 22});
-        row.action =
-            list(this, QStringLiteral("ActionBox%1").arg(L), {xs[6], y, 52, 22}, conditionalActions());
+        row.action = list(this, QStringLiteral("ActionBox%1").arg(L), {xs[6], y, 52, 22}, conditionalActions());
         row.position = list(this, QStringLiteral("PosBox%1").arg(L), {xs[7], y, 52, 22}, {});
-        row.reset = place(new QPushButton(QStringLiteral("Reset"), this),
-                          QStringLiteral("TacReset%1Btn").arg(r + 1), {490, y, 56, 22});
+        row.reset = place(new QPushButton(QStringLiteral("Reset"), this), QStringLiteral("TacReset%1Btn").arg(r + 1),
+                          {490, y, 56, 22});
         row.reset->setAutoDefault(false);
         for (QLineEdit* value : {row.value1, row.value2}) {
             value->setToolTip(hint);
@@ -118,17 +120,14 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
         connect(row.reset, &QPushButton::clicked, this, [this, r] { TacResetBtnClick(r); });
     }
 
-    TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this),
-                      QStringLiteral("TimeCheck"), {14, 180, 180, 20});
+    TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this), QStringLiteral("TimeCheck"),
+                      {14, 180, 180, 20});
     text(QStringLiteral("in 15 minute steps"), this, 34, 200);
-    text(QStringLiteral("Time conditionals should be for events forward in time. i.e. use > or >="), this,
-         200, 180);
+    text(QStringLiteral("Time conditionals should be for events forward in time. i.e. use > or >="), this, 200, 180);
     text(QStringLiteral("Press Cancel to delete the Conditional in the main table"), this, 200, 200);
-    DoneBtn =
-        place(new QPushButton(QStringLiteral("Done"), this), QStringLiteral("DoneBtn"), {180, 232, 90, 28});
+    DoneBtn = place(new QPushButton(QStringLiteral("Done"), this), QStringLiteral("DoneBtn"), {180, 232, 90, 28});
     DoneBtn->setToolTip(QStringLiteral("Save & Return"));
-    CancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"),
-                      {290, 232, 90, 28});
+    CancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"), {290, 232, 90, 28});
     for (QPushButton* b : {DoneBtn, CancelBtn})
         b->setAutoDefault(false);
     connect(DoneBtn, &QPushButton::clicked, this, &TPlayCondForm::DoneBtnClick);
@@ -136,14 +135,16 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     FormCreate();
 }
 
-QList<QWidget*> TPlayCondForm::fieldControls() const {
+QList<QWidget*> TPlayCondForm::fieldControls() const
+{
     QList<QWidget*> controls = {MP1Combo, MP2Combo};
     for (const Row& r : rows)
         controls << r.event1 << r.op1 << r.value1 << r.event2 << r.op2 << r.value2 << r.action << r.position;
     return controls;
 }
 
-void TPlayCondForm::FormCreate() {
+void TPlayCondForm::FormCreate()
+{
     const bool mswl = m_main->isMswl();
     MarkPanel->setVisible(mswl);
     if (mswl)
@@ -173,7 +174,8 @@ void TPlayCondForm::FormCreate() {
                 const Qt::CaseSensitivity cs = (k == 2 || k == 3) ? Qt::CaseInsensitive : Qt::CaseSensitive;
                 int found = -1;
                 for (int i = 0; i < box->count() && found < 0; ++i)
-                    if (box->itemText(i).compare(fields.at(k), cs) == 0) found = i;
+                    if (box->itemText(i).compare(fields.at(k), cs) == 0)
+                        found = i;
                 box->setCurrentIndex(found);
             }
         }
@@ -181,15 +183,17 @@ void TPlayCondForm::FormCreate() {
     playerLabel->setText(m_main->RosterStringGrid->cellText(ColName, m_row));
 }
 
-void TPlayCondForm::UpDownClick(int row, int condition, bool up) {
+void TPlayCondForm::UpDownClick(int row, int condition, bool up)
+{
     const Row& r = rows[row];
     QLineEdit* value = condition == 1 ? r.value1 : r.value2;
     const QString event = chosen(condition == 1 ? r.event1 : r.event2);
-    value->setText(stepConditionValue(value->text(), event, TimeCheck->isChecked(),
-                                      up ? StepDirection::Up : StepDirection::Down));
+    value->setText(
+        stepConditionValue(value->text(), event, TimeCheck->isChecked(), up ? StepDirection::Up : StepDirection::Down));
 }
 
-void TPlayCondForm::TacResetBtnClick(int row) {
+void TPlayCondForm::TacResetBtnClick(int row)
+{
     Row& r = rows[row];
     for (QComboBox* box : {r.event1, r.op1, r.event2, r.op2, r.action, r.position})
         box->setCurrentIndex(-1);
@@ -197,7 +201,8 @@ void TPlayCondForm::TacResetBtnClick(int row) {
     r.value2->clear();
 }
 
-void TPlayCondForm::DoneBtnClick() {
+void TPlayCondForm::DoneBtnClick()
+{
     const bool marks = !MarkPanel->isHidden();
     Conditional c[3];
     for (int i = 0; i < 3; ++i) {
@@ -209,12 +214,13 @@ void TPlayCondForm::DoneBtnClick() {
     }
     m_main->RosterStringGrid->setCellText(m_col, m_row,
                                           encodeConditionalsCell(marks ? MP1Combo->currentText() : QString(),
-                                                                 marks ? MP2Combo->currentText() : QString(),
-                                                                 c[0], c[1], c[2]));
+                                                                 marks ? MP2Combo->currentText() : QString(), c[0],
+                                                                 c[1], c[2]));
     accept();
 }
 
-void TPlayCondForm::CancelBtnClick() {
+void TPlayCondForm::CancelBtnClick()
+{
     m_main->RosterStringGrid->setCellText(m_col, m_row, QString());
     reject();
 }

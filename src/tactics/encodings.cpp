@@ -4,7 +4,8 @@
 
 namespace {
 
-QString phrase(const QString& code) {
+QString phrase(const QString& code)
+{
     static const QList<std::pair<QString, QString>> phrases = {
         {QStringLiteral("G"), QStringLiteral("Goal Difference ")},
         {QStringLiteral("T"), QStringLiteral("Game Time ")},
@@ -14,17 +15,21 @@ QString phrase(const QString& code) {
         {QStringLiteral("<="), QStringLiteral("is less than or equal to ")},
         {QStringLiteral("<"), QStringLiteral("is less than ")}};
     for (const auto& [c, p] : phrases)
-        if (c == code) return p;
+        if (c == code)
+            return p;
     return QString();
 }
 
-QString describe(const Condition& c) {
+QString describe(const Condition& c)
+{
     QString line = phrase(c.event) + phrase(c.op) + c.value;
-    if (c.event == QLatin1String("T")) line += QLatin1String(" Minutes");
+    if (c.event == QLatin1String("T"))
+        line += QLatin1String(" Minutes");
     return line;
 }
 
-QString encodeConditional(const Conditional& x) {
+QString encodeConditional(const Conditional& x)
+{
     return QStringList{x.first.event, x.first.op,     x.first.value, x.second.event,
                        x.second.op,   x.second.value, x.action,      x.position}
         .join(QLatin1Char(','));
@@ -32,24 +37,28 @@ QString encodeConditional(const Conditional& x) {
 
 } // namespace
 
-const QStringList& conditionEvents() {
+const QStringList& conditionEvents()
+{
     static const QStringList events = {QStringLiteral("G"), QStringLiteral("T")};
     return events;
 }
 
-const QStringList& conditionOperators() {
+const QStringList& conditionOperators()
+{
     static const QStringList ops = {QStringLiteral(">"), QStringLiteral(">="), QStringLiteral("="),
                                     QStringLiteral("<="), QStringLiteral("<")};
     return ops;
 }
 
-const QStringList& conditionalActions() {
+const QStringList& conditionalActions()
+{
     static const QStringList actions = {QStringLiteral("C"),  QStringLiteral("S1"), QStringLiteral("S2"),
                                         QStringLiteral("S3"), QStringLiteral("S4"), QStringLiteral("S5")};
     return actions;
 }
 
-QStringList conditionalPositions(bool mswl) {
+QStringList conditionalPositions(bool mswl)
+{
     if (mswl)
         return {QStringLiteral("GK"), QStringLiteral("SW"), QStringLiteral("DF"),
                 QStringLiteral("MF"), QStringLiteral("WG"), QStringLiteral("FW"),
@@ -58,43 +67,53 @@ QStringList conditionalPositions(bool mswl) {
             QStringLiteral("FW")};
 }
 
-QString encodeTacticConditions(const Condition& c1, const Condition& c2) {
+QString encodeTacticConditions(const Condition& c1, const Condition& c2)
+{
     QString out;
     out += c1.event + QLatin1Char(',');
     out += c1.op + QLatin1Char(',');
-    if (c1.complete()) out += c1.value;
+    if (c1.complete())
+        out += c1.value;
     out += QLatin1Char(',');
     out += c2.event + QLatin1Char(',');
     out += c2.op + QLatin1Char(',');
-    if (c2.complete()) out += c2.value;
+    if (c2.complete())
+        out += c2.value;
     return out;
 }
 
-QStringList describeTacticConditions(const Condition& c1, const Condition& c2) {
+QStringList describeTacticConditions(const Condition& c1, const Condition& c2)
+{
     QStringList lines;
-    if (c1.complete()) lines.append(describe(c1));
-    if (c2.complete()) lines.append((lines.isEmpty() ? QString() : QStringLiteral("and ")) + describe(c2));
+    if (c1.complete())
+        lines.append(describe(c1));
+    if (c2.complete())
+        lines.append((lines.isEmpty() ? QString() : QStringLiteral("and ")) + describe(c2));
     return lines;
 }
 
-QString strategyCode(const QString& presetName) {
+QString strategyCode(const QString& presetName)
+{
     return presetName.left(1);
 }
 
-QString encodeConditionalsCell(const QString& mark1, const QString& mark2, const Conditional& a,
-                               const Conditional& b, const Conditional& c) {
+QString encodeConditionalsCell(const QString& mark1, const QString& mark2, const Conditional& a, const Conditional& b,
+                               const Conditional& c)
+{
     return QStringList{mark1, mark2, encodeConditional(a), encodeConditional(b), encodeConditional(c)}.join(
         QLatin1Char(','));
 }
 
-QStringList decodeConditionalsCell(const QString& cell) {
+QStringList decodeConditionalsCell(const QString& cell)
+{
     QStringList fields = cell.split(QLatin1Char(','));
-    if (fields.size() > 26) fields.resize(26);
+    if (fields.size() > 26)
+        fields.resize(26);
     return fields;
 }
 
-QString stepConditionValue(const QString& value, const QString& event, bool fifteenMinuteSteps,
-                           StepDirection direction) {
+QString stepConditionValue(const QString& value, const QString& event, bool fifteenMinuteSteps, StepDirection direction)
+{
     const qint64 v = parseWholeNumber(value).value_or(0);
     const int step = (event == QLatin1String("T") && fifteenMinuteSteps) ? 15 : 1;
     const qint64 next = std::clamp<qint64>(direction == StepDirection::Up ? v + step : v - step, -90, 90);

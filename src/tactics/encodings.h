@@ -32,8 +32,8 @@ QStringList describeTacticConditions(const Condition& c1, const Condition& c2);
 QString strategyCode(const QString& presetName);
 
 // The 26-field cell text.
-QString encodeConditionalsCell(const QString& mark1, const QString& mark2, const Conditional& a,
-                               const Conditional& b, const Conditional& c);
+QString encodeConditionalsCell(const QString& mark1, const QString& mark2, const Conditional& a, const Conditional& b,
+                               const Conditional& c);
 // The cell's fields, at most 26 (later fields are ignored).
 QStringList decodeConditionalsCell(const QString& cell);
 

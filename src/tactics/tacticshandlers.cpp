@@ -3,8 +3,10 @@
 #include "app/sqmainform.h"
 #include "teamtacticform.h"
 
-void TSQMainForm::MatchTacBtnClick() {
-    if (!rosterLoaded()) return;
+void TSQMainForm::MatchTacBtnClick()
+{
+    if (!rosterLoaded())
+        return;
     {
         TTeamTacticForm form(this);
         form.exec();
@@ -12,7 +14,8 @@ void TSQMainForm::MatchTacBtnClick() {
     checkLineup();
 }
 
-void TSQMainForm::openPlayerConditionals() {
+void TSQMainForm::openPlayerConditionals()
+{
     TPlayCondForm form(this);
     form.exec();
 }

@@ -14,20 +14,23 @@
 #include <QPushButton>
 
 namespace {
-QLabel* text(const QString& caption, QWidget* parent, int x, int y) {
+QLabel* text(const QString& caption, QWidget* parent, int x, int y)
+{
     auto* l = new QLabel(caption, parent);
     l->move(x, y);
     l->adjustSize();
     return l;
 }
 
-template <typename T> T* place(T* w, const QString& name, const QRect& geometry) {
+template <typename T> T* place(T* w, const QString& name, const QRect& geometry)
+{
     w->setObjectName(name);
     w->setGeometry(geometry);
     return w;
 }
 
-QComboBox* list(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items) {
+QComboBox* list(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items)
+{
     auto* box = place(new QComboBox(parent), name, geometry);
     box->addItems(items);
     box->setCurrentIndex(-1);
@@ -41,23 +44,24 @@ const QStringList kInitialStrategies = {QStringLiteral("Normal"),        QString
 
 TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     : QDialog(main)
-    , m_main(main) {
+    , m_main(main)
+{
     styleDialog(this, QStringLiteral("TeamTacticForm"), QStringLiteral("Team Tactics"), {549, 233});
     text(QStringLiteral("Starting Strategy "), this, 10, 12);
     StartStratBox = list(this, QStringLiteral("StartStratBox"), {118, 8, 130, 22}, kInitialStrategies);
 
     const QString hint = QStringLiteral("Enter Numeric Goal Difference or Minutes played");
-    auto conditionColumn = [&](int x, QComboBox** event, QComboBox** op, QLineEdit** value, TUpDown** spin,
-                               int n) {
+    auto conditionColumn = [&](int x, QComboBox** event, QComboBox** op, QLineEdit** value, TUpDown** spin, int n) {
         auto* eventLabel = text(QStringLiteral("Event"), this, x, 38);
-        if (n == 2) eventLabel->setObjectName(QStringLiteral("Label7"));
+        if (n == 2)
+            eventLabel->setObjectName(QStringLiteral("Label7"));
         text(QStringLiteral("Operator"), this, x + 48, 38);
         text(QStringLiteral("Value"), this, x + 106, 38);
-        *event = list(this, n == 1 ? QStringLiteral("CEventBox") : QStringLiteral("CEventBox2"),
-                      {x, 56, 44, 22}, conditionEvents());
+        *event = list(this, n == 1 ? QStringLiteral("CEventBox") : QStringLiteral("CEventBox2"), {x, 56, 44, 22},
+                      conditionEvents());
         *op = list(this, QStringLiteral("ConditBox%1").arg(n), {x + 48, 56, 52, 22}, conditionOperators());
-        *value = place(new QLineEdit(QStringLiteral("0"), this), QStringLiteral("CTacVal%1").arg(n),
-                       {x + 106, 56, 40, 22});
+        *value =
+            place(new QLineEdit(QStringLiteral("0"), this), QStringLiteral("CTacVal%1").arg(n), {x + 106, 56, 40, 22});
         (*value)->setToolTip(hint);
         (*value)->setValidator(noCommaValidator(4, *value));
         *spin = place(new TUpDown(QStringLiteral("UpDown%1").arg(n), this), QStringLiteral("UpDown%1").arg(n),
@@ -69,33 +73,32 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     ListNewTac1 = place(new QListWidget(this), QStringLiteral("ListNewTac1"), {10, 84, 354, 36});
     TheNewTactic = place(new QLineEdit(this), QStringLiteral("TheNewTactic"), {0, 0, 10, 10});
     TheNewTactic->hide();
-    TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this),
-                      QStringLiteral("TimeCheck"), {370, 56, 175, 20});
+    TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this), QStringLiteral("TimeCheck"),
+                      {370, 56, 175, 20});
     text(QStringLiteral("in 15 minute steps"), this, 390, 76);
-    auto* explain = text(
-        QStringLiteral("Use the following Team Strategy when the above conditions are true."), this, 10, 126);
+    auto* explain =
+        text(QStringLiteral("Use the following Team Strategy when the above conditions are true."), this, 10, 126);
     explain->setWordWrap(true);
     explain->setGeometry(10, 124, 230, 32);
     TeamStratBox1 = list(this, QStringLiteral("TeamStratBox1"), {244, 128, 120, 22}, kInitialStrategies);
-    AddTacButton1 = place(new QPushButton(QStringLiteral("Add Tactic ->"), this),
-                          QStringLiteral("AddTacButton1"), {10, 162, 110, 26});
-    ResetTacButton = place(new QPushButton(QStringLiteral("Reset Above"), this),
-                           QStringLiteral("ResetTacButton"), {130, 162, 100, 26});
+    AddTacButton1 = place(new QPushButton(QStringLiteral("Add Tactic ->"), this), QStringLiteral("AddTacButton1"),
+                          {10, 162, 110, 26});
+    ResetTacButton = place(new QPushButton(QStringLiteral("Reset Above"), this), QStringLiteral("ResetTacButton"),
+                           {130, 162, 100, 26});
     ResetTacButton->setStyleSheet(QStringLiteral("color: #8b0000;"));
     text(QStringLiteral("Current Team Tactics"), this, 372, 100);
     TeamTacListBox1 = place(new QListWidget(this), QStringLiteral("TeamTacListBox1"), {372, 118, 150, 74});
-    TTUpDown =
-        place(new TUpDown(QStringLiteral("TTUpDown"), this), QStringLiteral("TTUpDown"), {524, 118, 18, 40});
+    TTUpDown = place(new TUpDown(QStringLiteral("TTUpDown"), this), QStringLiteral("TTUpDown"), {524, 118, 18, 40});
     auto* del = text(QStringLiteral("Double Click on a Tactic to delete it"), this, 372, 194);
     auto* move = text(QStringLiteral("Select Tactic and use arrows to move it"), this, 372, 208);
     QFont small = del->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     del->setFont(small);
     move->setFont(small);
-    TeamTacSaveBtn = place(new QPushButton(QStringLiteral("&Save && Exit"), this),
-                           QStringLiteral("TeamTacSaveBtn"), {10, 198, 110, 28});
-    TeamCancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("TeamCancelBtn"),
-                          {130, 198, 100, 28});
+    TeamTacSaveBtn = place(new QPushButton(QStringLiteral("&Save && Exit"), this), QStringLiteral("TeamTacSaveBtn"),
+                           {10, 198, 110, 28});
+    TeamCancelBtn =
+        place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("TeamCancelBtn"), {130, 198, 100, 28});
     for (QPushButton* b : {AddTacButton1, ResetTacButton, TeamTacSaveBtn, TeamCancelBtn})
         b->setAutoDefault(false);
 
@@ -107,15 +110,15 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     connect(UpDown2, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal2, CEventBox2, up); });
     connect(AddTacButton1, &QPushButton::clicked, this, &TTeamTacticForm::AddTacButton1Click);
     connect(ResetTacButton, &QPushButton::clicked, this, &TTeamTacticForm::ResetTacButtonClick);
-    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this,
-            &TTeamTacticForm::TeamTacListBox1DblClick);
+    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this, &TTeamTacticForm::TeamTacListBox1DblClick);
     connect(TTUpDown, &TUpDown::clicked, this, &TTeamTacticForm::TTUpDownClick);
     connect(TeamTacSaveBtn, &QPushButton::clicked, this, &TTeamTacticForm::TeamTacSaveBtnClick);
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     FormCreate();
 }
 
-void TTeamTacticForm::FormCreate() {
+void TTeamTacticForm::FormCreate()
+{
     TeamTacListBox1->addItems(m_main->TacticChanges);
     TimeCheck->setChecked(m_main->TimeStepsOn);
     StartStratBox->clear();
@@ -138,12 +141,14 @@ void TTeamTacticForm::FormCreate() {
     StartStratBox->setCurrentIndex(start);
 }
 
-Condition TTeamTacticForm::condition(QComboBox* event, QComboBox* op, QLineEdit* value) const {
+Condition TTeamTacticForm::condition(QComboBox* event, QComboBox* op, QLineEdit* value) const
+{
     return {event->currentIndex() >= 0 ? event->currentText() : QString(),
             op->currentIndex() >= 0 ? op->currentText() : QString(), value->text()};
 }
 
-void TTeamTacticForm::OnTacticChange() {
+void TTeamTacticForm::OnTacticChange()
+{
     const Condition c1 = condition(CEventBox, ConditBox1, CTacVal1);
     const Condition c2 = condition(CEventBox2, ConditBox2, CTacVal2);
     ListNewTac1->clear();
@@ -151,8 +156,10 @@ void TTeamTacticForm::OnTacticChange() {
     TheNewTactic->setText(encodeTacticConditions(c1, c2));
 }
 
-void TTeamTacticForm::CTacValChange(QLineEdit* value) {
-    if (m_adjusting) return;
+void TTeamTacticForm::CTacValChange(QLineEdit* value)
+{
+    if (m_adjusting)
+        return;
     const int v = parseWholeNumber(value->text()).value_or(0);
     const QString corrected = v > 90    ? QStringLiteral("90")
                               : v < -90 ? QStringLiteral("-90")
@@ -166,40 +173,45 @@ void TTeamTacticForm::CTacValChange(QLineEdit* value) {
     OnTacticChange();
 }
 
-void TTeamTacticForm::UpDownClick(QLineEdit* value, QComboBox* event, bool up) {
-    value->setText(stepConditionValue(value->text(),
-                                      event->currentIndex() >= 0 ? event->currentText() : QString(),
+void TTeamTacticForm::UpDownClick(QLineEdit* value, QComboBox* event, bool up)
+{
+    value->setText(stepConditionValue(value->text(), event->currentIndex() >= 0 ? event->currentText() : QString(),
                                       TimeCheck->isChecked(), up ? StepDirection::Up : StepDirection::Down));
     CTacValChange(value); // also when the text did not change: the rebuild follows every press
 }
 
-void TTeamTacticForm::AddTacButton1Click() {
+void TTeamTacticForm::AddTacButton1Click()
+{
     if (TeamTacListBox1->count() >= 5) {
         MessageBox::plain(this, QStringLiteral("Only FIVE Team Conditionals allowed."),
                           QStringLiteral("Maximum Reached"));
         return;
     }
-    if (TheNewTactic->text().isEmpty()) return;
-    const QString code =
-        TeamStratBox1->currentIndex() >= 0 ? strategyCode(TeamStratBox1->currentText()) : QString();
-    TeamTacListBox1->addItem(TheNewTactic->text() + QLatin1Char(',') +
-                             (code.isEmpty() ? QStringLiteral("N") : code));
+    if (TheNewTactic->text().isEmpty())
+        return;
+    const QString code = TeamStratBox1->currentIndex() >= 0 ? strategyCode(TeamStratBox1->currentText()) : QString();
+    TeamTacListBox1->addItem(TheNewTactic->text() + QLatin1Char(',') + (code.isEmpty() ? QStringLiteral("N") : code));
 }
 
-void TTeamTacticForm::TeamTacListBox1DblClick() {
-    if (QListWidgetItem* item = TeamTacListBox1->currentItem()) delete item;
+void TTeamTacticForm::TeamTacListBox1DblClick()
+{
+    if (QListWidgetItem* item = TeamTacListBox1->currentItem())
+        delete item;
 }
 
-void TTeamTacticForm::TTUpDownClick(bool up) {
+void TTeamTacticForm::TTUpDownClick(bool up)
+{
     const int i = TeamTacListBox1->currentRow();
     const int t = up ? i - 1 : i + 1;
-    if (i < 0 || TeamTacListBox1->count() == 0 || t < 0 || t >= TeamTacListBox1->count()) return;
+    if (i < 0 || TeamTacListBox1->count() == 0 || t < 0 || t >= TeamTacListBox1->count())
+        return;
     QListWidgetItem* item = TeamTacListBox1->takeItem(i);
     TeamTacListBox1->insertItem(t, item);
     TeamTacListBox1->setCurrentRow(t);
 }
 
-void TTeamTacticForm::ResetTacButtonClick() {
+void TTeamTacticForm::ResetTacButtonClick()
+{
     m_adjusting = true;
     for (QComboBox* box : {CEventBox, ConditBox1, CEventBox2, ConditBox2, TeamStratBox1}) {
         const QSignalBlocker block(box);
@@ -212,7 +224,8 @@ void TTeamTacticForm::ResetTacButtonClick() {
     TheNewTactic->clear();
 }
 
-void TTeamTacticForm::TeamTacSaveBtnClick() {
+void TTeamTacticForm::TeamTacSaveBtnClick()
+{
     m_main->TacticChanges.clear();
     m_main->TTListBox->clear();
     QStringList lines;
@@ -220,8 +233,7 @@ void TTeamTacticForm::TeamTacSaveBtnClick() {
         lines.append(TeamTacListBox1->item(i)->text());
     m_main->TacticChanges = lines.mid(0, 5);
     m_main->TTListBox->addItems(lines);
-    const QString code =
-        StartStratBox->currentIndex() >= 0 ? strategyCode(StartStratBox->currentText()) : QString();
+    const QString code = StartStratBox->currentIndex() >= 0 ? strategyCode(StartStratBox->currentText()) : QString();
     m_main->TeamTactic = code.isEmpty() ? QStringLiteral("N") : code;
     accept();
 }

@@ -8,18 +8,21 @@
 TLed::TLed(const QString& name, QColor onColor, QWidget* parent)
     : QWidget(parent)
     , m_onColor(onColor)
-    , m_color(onColor) {
+    , m_color(onColor)
+{
     setObjectName(name);
     setFixedSize(14, 14);
 }
 
-void TLed::setLit(bool lit, QColor color) {
+void TLed::setLit(bool lit, QColor color)
+{
     m_lit = lit;
     m_color = color;
     update();
 }
 
-void TLed::paintEvent(QPaintEvent*) {
+void TLed::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor c = color();
@@ -31,7 +34,8 @@ void TLed::paintEvent(QPaintEvent*) {
     p.drawEllipse(QRectF(1, 1, width() - 2, height() - 2));
 }
 
-void TRotatedLabel::paintEvent(QPaintEvent*) {
+void TRotatedLabel::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font());
@@ -44,7 +48,8 @@ void TRotatedLabel::paintEvent(QPaintEvent*) {
 TFadingLabel::TFadingLabel(const QString& text, QColor color, QWidget* parent)
     : QLabel(text, parent)
     , m_timer(new QTimer(this))
-    , m_color(color) {
+    , m_color(color)
+{
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_phase = (m_phase + 1) % 100;
         const double t = (1 + std::cos(m_phase * 2 * M_PI / 100)) / 2; // 1 .. 0 .. 1
@@ -62,7 +67,8 @@ TFadingLabel::TFadingLabel(const QString& text, QColor color, QWidget* parent)
     m_timer->start(40);
 }
 
-void TPitchView::paintEvent(QPaintEvent*) {
+void TPitchView::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = width(), h = height();
@@ -96,7 +102,8 @@ void TPitchView::paintEvent(QPaintEvent*) {
 #include <QVBoxLayout>
 
 TUpDown::TUpDown(const QString& name, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(name);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -112,7 +119,7 @@ TUpDown::TUpDown(const QString& name, QWidget* parent)
     }
 }
 
-QValidator* noCommaValidator(int maxLength, QObject* parent) {
-    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]{0,%1}").arg(maxLength)),
-                                           parent);
+QValidator* noCommaValidator(int maxLength, QObject* parent)
+{
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]{0,%1}").arg(maxLength)), parent);
 }

@@ -29,7 +29,8 @@ private slots:
     void escapingErrorIsShownAndProgramGoesOn();
 };
 
-void TestMainWindow::missingSettingsFileEndsTheProgram() {
+void TestMainWindow::missingSettingsFileEndsTheProgram()
+{
     MessageBox::enableTestHook();
     MessageBox::takeShown();
     QTemporaryDir dir;
@@ -45,7 +46,8 @@ void TestMainWindow::missingSettingsFileEndsTheProgram() {
     MessageBox::takeShown();
 }
 
-void TestMainWindow::menuItems_data() {
+void TestMainWindow::menuItems_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
@@ -74,7 +76,8 @@ void TestMainWindow::menuItems_data() {
         QTest::newRow(r[0]) << r[0] << r[1] << r[2];
 }
 
-void TestMainWindow::menuItems() {
+void TestMainWindow::menuItems()
+{
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, shortcut);
@@ -85,7 +88,8 @@ void TestMainWindow::menuItems() {
     QCOMPARE(a->isEnabled(), name != "Default1");
 }
 
-void TestMainWindow::toolButtonsAndControls_data() {
+void TestMainWindow::toolButtonsAndControls_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
@@ -119,13 +123,13 @@ void TestMainWindow::toolButtonsAndControls_data() {
     QTest::newRow("ZipBtn") << "ZipBtn"
                             << "Save to Zip"
                             << "";
-    QTest::newRow("AutoSortCheckBox")
-        << "AutoSortCheckBox"
-        << "Use Auto Sort"
-        << "State whether entries should be sorted into Lot order (default: YES)";
+    QTest::newRow("AutoSortCheckBox") << "AutoSortCheckBox"
+                                      << "Use Auto Sort"
+                                      << "State whether entries should be sorted into Lot order (default: YES)";
 }
 
-void TestMainWindow::toolButtonsAndControls() {
+void TestMainWindow::toolButtonsAndControls()
+{
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, hint);
@@ -135,13 +139,13 @@ void TestMainWindow::toolButtonsAndControls() {
     QCOMPARE(button->toolTip(), hint);
 }
 
-void TestMainWindow::pagesAndGroups() {
+void TestMainWindow::pagesAndGroups()
+{
     Window w;
     QTabWidget* pages = w.find<QTabWidget>("MainPageControl");
     QCOMPARE(pages->tabPosition(), QTabWidget::South);
     const QStringList names = {"MainSheet", "LineupSheet", "AuctionSheet", "PressSheet", "SummarySheet"};
-    const QStringList captions = {"Lineup Creator", "Lineup Viewer", "Auction Bids", "Press Statement",
-                                  "Zip Orders"};
+    const QStringList captions = {"Lineup Creator", "Lineup Viewer", "Auction Bids", "Press Statement", "Zip Orders"};
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(pages->widget(i)->objectName(), names.at(i));
         QCOMPARE(pages->tabText(i), captions.at(i));
@@ -156,8 +160,7 @@ void TestMainWindow::pagesAndGroups() {
     QCOMPARE(w.form->windowTitle(), QString("Squadrant "));
     QCOMPARE(w.find<TOpenDialog>("OpenRosDialog")->Title, QString("Open Roster File"));
     QCOMPARE(w.find<TOpenDialog>("OpenRosDialog")->Filter, QString("Roster Files|*.ros|All files|*.*"));
-    QCOMPARE(w.find<TOpenDialog>("OpenLineupDialog")->Filter,
-             QString("Lineup files|*.txt|All Files (*.*)|*.*"));
+    QCOMPARE(w.find<TOpenDialog>("OpenLineupDialog")->Filter, QString("Lineup files|*.txt|All Files (*.*)|*.*"));
     // totals grid: captions and zeros
     TStringGrid* totals = w.find<TStringGrid>("LineupTotGrid");
     QVERIFY(!totals->isEnabled());
@@ -168,8 +171,8 @@ void TestMainWindow::pagesAndGroups() {
         QCOMPARE(totals->cellText(c, 1), QString("0"));
         QCOMPARE(totals->cellText(c, 2), QString("0"));
     }
-    for (const char* lamp : {"MF21Led", "FW21Led", "subsLed", "valGKLed", "valSWLed", "valDFLed", "valMFLed",
-                             "valFWLed", "starting11Led"})
+    for (const char* lamp :
+         {"MF21Led", "FW21Led", "subsLed", "valGKLed", "valSWLed", "valDFLed", "valMFLed", "valFWLed", "starting11Led"})
         QVERIFY(!w.find<TLed>(lamp)->isLit());
     TStringGrid* auction = w.find<TStringGrid>("AuctionStringGrid");
     QCOMPARE(auction->columnCount(), 3);
@@ -180,14 +183,14 @@ void TestMainWindow::pagesAndGroups() {
              QList<int>({50, 100, 320}));
 }
 
-void TestMainWindow::beforeAnyRosterNothingActs() {
+void TestMainWindow::beforeAnyRosterNothingActs()
+{
     Window w;
     TStringGrid* grid = w.form->RosterStringGrid;
     QCOMPARE(grid->rowCount(), 18);
     QCOMPARE(grid->columnCount(), 9);
     for (int c = 0; c < 9; ++c)
-        QCOMPARE(grid->cellText(c, 0),
-                 QString("Name Age SL Pos EL Play Style Subs Conditionals").split(' ').at(c));
+        QCOMPARE(grid->cellText(c, 0), QString("Name Age SL Pos EL Play Style Subs Conditionals").split(' ').at(c));
     QCOMPARE(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(8)}),
              QList<int>({120, 30, 141}));
     w.clickGrid(3, ColPlay);
@@ -199,7 +202,8 @@ void TestMainWindow::beforeAnyRosterNothingActs() {
     QVERIFY(shownBoxes().isEmpty());
 }
 
-void TestMainWindow::checkerPanelOnlyOnTheCreatorPage() {
+void TestMainWindow::checkerPanelOnlyOnTheCreatorPage()
+{
     Window w;
     QTabWidget* pages = w.form->MainPageControl;
     QVERIFY(w.form->validPanel->isVisible());
@@ -211,7 +215,8 @@ void TestMainWindow::checkerPanelOnlyOnTheCreatorPage() {
     QVERIFY(w.form->validPanel->isVisible());
 }
 
-void TestMainWindow::exitAsksWhileOrdersAreListed() {
+void TestMainWindow::exitAsksWhileOrdersAreListed()
+{
     Window w;
     w.form->addToZipList(w.path("RVR3.txt"));
     MessageBox::queueAnswer(MessageBox::No);
@@ -229,7 +234,8 @@ void TestMainWindow::exitAsksWhileOrdersAreListed() {
     QVERIFY(!empty.form->isVisible());
 }
 
-void TestMainWindow::aboutShowsAFreshBoxEachTime() {
+void TestMainWindow::aboutShowsAFreshBoxEachTime()
+{
     Window w;
     QList<QPointer<QWidget>> boxes;
     for (int i = 0; i < 2; ++i) {
@@ -239,9 +245,7 @@ void TestMainWindow::aboutShowsAFreshBoxEachTime() {
             QCOMPARE(box->size(), QSize(372, 232));
             QCOMPARE(box->findChild<QLabel*>("Version")->text(), QString("Version 3.1.0"));
             QCOMPARE(box->findChild<QLabel*>("ProductName")->text(), QString("Squadrant"));
-            QVERIFY(box->findChild<QLabel*>("ContactLabel")
-                        ->text()
-                        .contains("mailto:" + TAboutBox::contactAddress()));
+            QVERIFY(box->findChild<QLabel*>("ContactLabel")->text().contains("mailto:" + TAboutBox::contactAddress()));
             QVERIFY(box->findChild<QLabel*>("ContactLabel")->openExternalLinks());
             box->findChild<QPushButton*>("OKButton")->click();
         });
@@ -251,12 +255,14 @@ void TestMainWindow::aboutShowsAFreshBoxEachTime() {
     QVERIFY(boxes[0].isNull() && boxes[1].isNull()); // each box is gone once closed
 }
 
-void TestMainWindow::helpShowsContentsOrSaysMissing() {
+void TestMainWindow::helpShowsContentsOrSaysMissing()
+{
     Window w;
     w.action("Help1")->trigger();
     THelpWindow* help = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<THelpWindow*>(top)) help = h;
+        if (auto* h = qobject_cast<THelpWindow*>(top))
+            help = h;
     QVERIFY2(help, "the help window did not open");
     QVERIFY(help->findChild<QTextBrowser*>("HelpBrowser")->toPlainText().contains("Squadrant"));
     help->close();
@@ -268,7 +274,8 @@ void TestMainWindow::helpShowsContentsOrSaysMissing() {
     QVERIFY(boxes.at(0).startsWith("Error|The help file \"SQDX.HLP\" cannot be opened"));
 }
 
-void TestMainWindow::escapingErrorIsShownAndProgramGoesOn() {
+void TestMainWindow::escapingErrorIsShownAndProgramGoesOn()
+{
     Window w;
     w.openRoster(w.path("missing.ros"));
     const QStringList boxes = shownBoxes();

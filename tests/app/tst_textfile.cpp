@@ -22,7 +22,8 @@ private slots:
     void wholeNumbers();
 };
 
-void TestTextFile::readsLinesByEveryBreak_data() {
+void TestTextFile::readsLinesByEveryBreak_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
@@ -33,7 +34,8 @@ void TestTextFile::readsLinesByEveryBreak_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
-void TestTextFile::readsLinesByEveryBreak() {
+void TestTextFile::readsLinesByEveryBreak()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QTemporaryDir dir;
@@ -42,10 +44,12 @@ void TestTextFile::readsLinesByEveryBreak() {
     QCOMPARE(splitTextLines(QString::fromLatin1(bytes)), lines);
 }
 
-void TestTextFile::everyByteComesBackUnchanged() {
+void TestTextFile::everyByteComesBackUnchanged()
+{
     QByteArray all;
     for (int b = 1; b < 256; ++b)
-        if (b != '\r' && b != '\n') all.append(char(b));
+        if (b != '\r' && b != '\n')
+            all.append(char(b));
     const QString text = decode8Bit(all);
     QCOMPARE(text.at(0x80 - 3), QChar(0x20AC)); // 0x80 is the euro sign
     QCOMPARE(encode8Bit(text).value(), all);
@@ -55,7 +59,8 @@ void TestTextFile::everyByteComesBackUnchanged() {
     QCOMPARE(readBytes(dir.filePath("all.txt")), all + "\r\n");
 }
 
-void TestTextFile::writesCrLfAfterEveryLine() {
+void TestTextFile::writesCrLfAfterEveryLine()
+{
     QTemporaryDir dir;
     writeTextLines(dir.filePath("l.txt"), {"one", "", "Müller"});
     QCOMPARE(readBytes(dir.filePath("l.txt")), QByteArray("one\r\n\r\nM\xfcller\r\n"));
@@ -63,7 +68,8 @@ void TestTextFile::writesCrLfAfterEveryLine() {
     QCOMPARE(readBytes(dir.filePath("p.txt")), QByteArray("first\r\nsecond"));
 }
 
-void TestTextFile::refusesCharacterTheCodePageCannotHold() {
+void TestTextFile::refusesCharacterTheCodePageCannotHold()
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("ABC3.txt");
     writeBytes(path, "earlier\r\n");
@@ -77,7 +83,8 @@ void TestTextFile::refusesCharacterTheCodePageCannotHold() {
     QCOMPARE(readBytes(path), QByteArray("earlier\r\n"));
 }
 
-void TestTextFile::stopsAtLongLineOrNulByte_data() {
+void TestTextFile::stopsAtLongLineOrNulByte_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("256 characters") << QByteArray("ok\r\n") + QByteArray(256, 'x')
@@ -86,7 +93,8 @@ void TestTextFile::stopsAtLongLineOrNulByte_data() {
                               << "\"f.ros\" is not a text file (line 2 holds a NUL byte).";
 }
 
-void TestTextFile::stopsAtLongLineOrNulByte() {
+void TestTextFile::stopsAtLongLineOrNulByte()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     QTemporaryDir dir;
@@ -101,13 +109,15 @@ void TestTextFile::stopsAtLongLineOrNulByte() {
     QCOMPARE(readTextLines(dir.filePath("f.ros")).value(0).size(), 255);
 }
 
-void TestTextFile::failedWriteKeepsTheEarlierFile_data() {
+void TestTextFile::failedWriteKeepsTheEarlierFile_data()
+{
     QTest::addColumn<QString>("target");
     QTest::newRow("folder missing") << "missing/ABC3.txt";
     QTest::newRow("folder in the way") << "folder";
 }
 
-void TestTextFile::failedWriteKeepsTheEarlierFile() {
+void TestTextFile::failedWriteKeepsTheEarlierFile()
+{
     QFETCH(QString, target);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("folder");
@@ -116,7 +126,8 @@ void TestTextFile::failedWriteKeepsTheEarlierFile() {
     QVERIFY(!QFileInfo(path).isFile());
 }
 
-void TestTextFile::wholeNumbers_data() {
+void TestTextFile::wholeNumbers_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value"); // -999 for not a number
     QTest::newRow("plain") << "12" << 12;
@@ -129,7 +140,8 @@ void TestTextFile::wholeNumbers_data() {
     QTest::newRow("too big") << "99999999999" << -999;
 }
 
-void TestTextFile::wholeNumbers() {
+void TestTextFile::wholeNumbers()
+{
     QFETCH(QString, text);
     QFETCH(int, value);
     QCOMPARE(parseWholeNumber(text).value_or(-999), value);

@@ -5,20 +5,24 @@
 #include "testfiles.h"
 
 namespace {
-SquadTable rosterTable() {
+SquadTable rosterTable()
+{
     SquadTable t = blankSquadTable(17);
     readRoster(t, readTextLines(sample("RVR.ros")));
     return t;
 }
 
-int rowOf(const SquadTable& t, const QString& name) {
+int rowOf(const SquadTable& t, const QString& name)
+{
     for (int r = 1; r < t.size(); ++r)
-        if (t[r][ColName] == name) return r;
+        if (t[r][ColName] == name)
+            return r;
     return -1;
 }
 
-void set(SquadTable& t, const QString& name, const QString& play, const QString& style,
-         const QString& subs = {}, const QString& cond = {}) {
+void set(SquadTable& t, const QString& name, const QString& play, const QString& style, const QString& subs = {},
+         const QString& cond = {})
+{
     const int r = rowOf(t, name);
     QVERIFY2(r > 0, qPrintable(name));
     t[r][ColPlay] = play;
@@ -28,7 +32,8 @@ void set(SquadTable& t, const QString& name, const QString& play, const QString&
 }
 
 // The line-up of the fixture files, set straight into the table.
-SquadTable plainLineup() {
+SquadTable plainLineup()
+{
     SquadTable t = rosterTable();
     set(t, "Tom Adams", "GK", "n");
     set(t, "Björn Ødegård", "SW", "n");
@@ -49,7 +54,8 @@ SquadTable plainLineup() {
     return t;
 }
 
-QByteArray fileBytes(const LineupFile& f) {
+QByteArray fileBytes(const LineupFile& f)
+{
     QTemporaryDir dir;
     writeTextLines(dir.filePath("x.txt"), f.lines);
     return readBytes(dir.filePath("x.txt"));
@@ -73,7 +79,8 @@ private slots:
     void teamNamesThatCannotNameAFile();
 };
 
-void TestLineupFile::plainLineupMatchesTheFixture() {
+void TestLineupFile::plainLineupMatchesTheFixture()
+{
     LineupOptions o;
     o.homeBonus = "5";
     o.penaltyTaker = "Tom Adams";
@@ -82,7 +89,8 @@ void TestLineupFile::plainLineupMatchesTheFixture() {
     QCOMPARE(fileBytes(f), readBytes(fixture("RVR3_plain.txt")));
 }
 
-void TestLineupFile::tacticsAndConditionalsMatchTheFixture() {
+void TestLineupFile::tacticsAndConditionalsMatchTheFixture()
+{
     SquadTable t = plainLineup();
     set(t, "Chris Doyle", "FW", "n", {}, ",,T,>=,60,G,<,0,S1,FW" + QString(16, ','));
     LineupOptions o; // no home bonus chosen
@@ -94,7 +102,8 @@ void TestLineupFile::tacticsAndConditionalsMatchTheFixture() {
     QCOMPARE(fileBytes(buildLineupFile(t, o)), readBytes(fixture("RVR1_tactics.txt")));
 }
 
-void TestLineupFile::whichRowsAreWritten_data() {
+void TestLineupFile::whichRowsAreWritten_data()
+{
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("refusal");
     QTest::newRow("complete") << ""
@@ -109,13 +118,17 @@ void TestLineupFile::whichRowsAreWritten_data() {
                                                  << "";
 }
 
-void TestLineupFile::whichRowsAreWritten() {
+void TestLineupFile::whichRowsAreWritten()
+{
     QFETCH(QString, change);
     QFETCH(QString, refusal);
     SquadTable t = plainLineup();
-    if (change == "starter") set(t, "Max Weber", "MF", "n");
-    if (change == "drop") set(t, "Ben Ashby", "", "");
-    if (change == "subnoplay") set(t, "Pat Quinn", "", "", "S4");
+    if (change == "starter")
+        set(t, "Max Weber", "MF", "n");
+    if (change == "drop")
+        set(t, "Ben Ashby", "", "");
+    if (change == "subnoplay")
+        set(t, "Pat Quinn", "", "", "S4");
     if (change == "sameslot") {
         set(t, "Pat Quinn", "MF", "n", "S3");  // row 14: upper S3
         set(t, "Max Weber", "MF", "n", "S4");  // row 22 fills S4
@@ -129,10 +142,12 @@ void TestLineupFile::whichRowsAreWritten() {
         QVERIFY(!f.lines.join('\n').contains("Pat Quinn"));
     }
     for (int i = 2; i < f.lines.size() - 1; ++i)
-        if (!f.lines.at(i).isEmpty()) QCOMPARE(f.lines.at(i).count(','), 28);
+        if (!f.lines.at(i).isEmpty())
+            QCOMPARE(f.lines.at(i).count(','), 28);
 }
 
-void TestLineupFile::readBackRestoresEveryField() {
+void TestLineupFile::readBackRestoresEveryField()
+{
     SquadTable t = rosterTable();
     const LineupApplied a = readLineup(t, readTextLines(fixture("RVR1_tactics.txt")), 3, 13);
     QCOMPARE(a.homeBonusIndex, std::optional<int>(0));
@@ -146,10 +161,11 @@ void TestLineupFile::readBackRestoresEveryField() {
     QCOMPARE(t, expected);
 }
 
-void TestLineupFile::readMergesOntoTheSquad() {
+void TestLineupFile::readMergesOntoTheSquad()
+{
     SquadTable t = rosterTable();
     set(t, "Max Weber", "FW", "a", "S2", "X,,,,,,,,,,,,,,,,,,,,,,,,,"); // not in the file: kept
-    set(t, "Tom Adams", "MF", "p", "S4", "keep me"); // starter in the file: Subs and conditions kept
+    set(t, "Tom Adams", "MF", "p", "S4", "keep me");                    // starter in the file: Subs and conditions kept
     readLineup(t, readTextLines(fixture("RVR3_plain.txt")), 3, 13);
     const int weber = rowOf(t, "Max Weber");
     QCOMPARE(t[weber].mid(ColPlay), (QStringList{"FW", "a", "S2", "X,,,,,,,,,,,,,,,,,,,,,,,,,"}));
@@ -158,7 +174,8 @@ void TestLineupFile::readMergesOntoTheSquad() {
     QCOMPARE(t[rowOf(t, "Joe Blake")][ColSubs], QString("S5"));
 }
 
-void TestLineupFile::readHomeBonusAndTacticGroups_data() {
+void TestLineupFile::readHomeBonusAndTacticGroups_data()
+{
     QTest::addColumn<QString>("teamLine");
     QTest::addColumn<int>("index"); // -1: none
     QTest::addColumn<bool>("error");
@@ -167,11 +184,12 @@ void TestLineupFile::readHomeBonusAndTacticGroups_data() {
     QTest::newRow("in range") << "7,N" + empty7.repeated(5) << 4 << false << QStringList{};
     QTest::newRow("above range") << "14,N" + empty7.repeated(5) << -1 << false << QStringList{};
     QTest::newRow("not a number") << "x,N" + empty7.repeated(5) << -1 << true << QStringList{};
-    QTest::newRow("groups 1 and 3") << "5,L,G,>,1,,,,L" + empty7 + ",T,>,80,,,,D" + empty7.repeated(2) << 2
-                                    << false << QStringList{"G,>,1,,,,L", "T,>,80,,,,D"};
+    QTest::newRow("groups 1 and 3") << "5,L,G,>,1,,,,L" + empty7 + ",T,>,80,,,,D" + empty7.repeated(2) << 2 << false
+                                    << QStringList{"G,>,1,,,,L", "T,>,80,,,,D"};
 }
 
-void TestLineupFile::readHomeBonusAndTacticGroups() {
+void TestLineupFile::readHomeBonusAndTacticGroups()
+{
     QFETCH(QString, teamLine);
     QFETCH(int, index);
     QFETCH(bool, error);
@@ -185,7 +203,8 @@ void TestLineupFile::readHomeBonusAndTacticGroups() {
     QCOMPARE(a.tacticChanges, changes);
 }
 
-void TestLineupFile::fileNameGivesMatchAndTeam_data() {
+void TestLineupFile::fileNameGivesMatchAndTeam_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("loaded");
     QTest::addColumn<int>("match");
@@ -197,8 +216,7 @@ void TestLineupFile::fileNameGivesMatchAndTeam_data() {
                  {"ABCD10.txt", "ABCD", 10}, {"AB5.txt", "AB", 5},       {"AB10.txt", "AB", 10},
                  {"A5.txt", "A", 5},         {"ABCDE3.txt", "ABCDE", 3}, {"ABC1.txt", "ABC", 1}};
     for (const auto& n : names) {
-        QTest::addRow("%s without roster", n.name)
-            << QString("/work/orders/") + n.name << "" << n.match << n.abb;
+        QTest::addRow("%s without roster", n.name) << QString("/work/orders/") + n.name << "" << n.match << n.abb;
         QTest::addRow("%s with roster", n.name) << QString(n.name) << n.abb << n.match << n.abb;
     }
     QTest::newRow("no extension") << "/x/ABC3"
@@ -213,7 +231,8 @@ void TestLineupFile::fileNameGivesMatchAndTeam_data() {
                                   << "" << 0 << "ABC";
 }
 
-void TestLineupFile::fileNameGivesMatchAndTeam() {
+void TestLineupFile::fileNameGivesMatchAndTeam()
+{
     QFETCH(QString, path);
     QFETCH(QString, loaded);
     QFETCH(int, match);
@@ -224,7 +243,8 @@ void TestLineupFile::fileNameGivesMatchAndTeam() {
     QCOMPARE(p.abbreviation, abbreviation);
 }
 
-void TestLineupFile::teamNamesThatCannotNameAFile_data() {
+void TestLineupFile::teamNamesThatCannotNameAFile_data()
+{
     QTest::addColumn<QString>("abbreviation");
     QTest::addColumn<bool>("refused");
     QTest::newRow("plain") << "RVR" << false;
@@ -236,12 +256,14 @@ void TestLineupFile::teamNamesThatCannotNameAFile_data() {
     QTest::newRow("control character") << "A\tB" << true;
 }
 
-void TestLineupFile::teamNamesThatCannotNameAFile() {
+void TestLineupFile::teamNamesThatCannotNameAFile()
+{
     QFETCH(QString, abbreviation);
     QFETCH(bool, refused);
     const QString problem = teamFileNameProblem(abbreviation);
     QCOMPARE(!problem.isEmpty(), refused);
-    if (refused) QVERIFY(problem.contains('"' + abbreviation + '"'));
+    if (refused)
+        QVERIFY(problem.contains('"' + abbreviation + '"'));
 }
 
 QTEST_GUILESS_MAIN(TestLineupFile)

@@ -16,7 +16,8 @@ private slots:
     void refusedSaveAndViewKeepsTheGrid();
 };
 
-void TestOpenLineup::saveThenOpenBeforeAnyRosterGivesTheLineupBack() {
+void TestOpenLineup::saveThenOpenBeforeAnyRosterGivesTheLineupBack()
+{
     QTemporaryDir orders;
     QFile::copy(sample("RVR.ros"), orders.filePath("RVR.ros"));
     SquadTable built;
@@ -58,7 +59,8 @@ void TestOpenLineup::saveThenOpenBeforeAnyRosterGivesTheLineupBack() {
     QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->MainSheet); // opening does not switch pages
 }
 
-void TestOpenLineup::openingMergesOntoTheLineupBeingBuilt() {
+void TestOpenLineup::openingMergesOntoTheLineupBeingBuilt()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     w.place(w.rowOf("Max Weber"), "FW", "a");
@@ -71,14 +73,16 @@ void TestOpenLineup::openingMergesOntoTheLineupBeingBuilt() {
     QCOMPARE(shownBoxes(), QStringList{"Invalid Lineup|You need 11 starting players, Lineup not saved|OK"});
 }
 
-void TestOpenLineup::lineCountIsChecked_data() {
+void TestOpenLineup::lineCountIsChecked_data()
+{
     QTest::addColumn<int>("change");
     QTest::newRow("18 lines") << -1;
     QTest::newRow("20 lines") << 1;
     QTest::newRow("empty line added at the end") << 2;
 }
 
-void TestOpenLineup::lineCountIsChecked() {
+void TestOpenLineup::lineCountIsChecked()
+{
     QFETCH(int, change);
     Window w;
     w.openRoster(sample("RVR.ros"));
@@ -98,7 +102,8 @@ void TestOpenLineup::lineCountIsChecked() {
     QCOMPARE(w.form->MatchNoComboBox->currentIndex(), -1);
 }
 
-void TestOpenLineup::matchAndHomeBonusSelection_data() {
+void TestOpenLineup::matchAndHomeBonusSelection_data()
+{
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("homeBonus");
     QTest::addColumn<QString>("match");
@@ -120,14 +125,15 @@ void TestOpenLineup::matchAndHomeBonusSelection_data() {
                                         << "x"
                                         << "2"
                                         << "6" << QStringList{"Error|OpenLineup error EConvertError|OK"};
-    QTest::newRow("match not a number")
-        << "RVRx.txt"
-        << "4"
-        << "1"
-        << "4" << QStringList{"Error|OpenLineup error (reading Match No) EConvertError|OK"};
+    QTest::newRow("match not a number") << "RVRx.txt"
+                                        << "4"
+                                        << "1"
+                                        << "4"
+                                        << QStringList{"Error|OpenLineup error (reading Match No) EConvertError|OK"};
 }
 
-void TestOpenLineup::matchAndHomeBonusSelection() {
+void TestOpenLineup::matchAndHomeBonusSelection()
+{
     QFETCH(QString, file);
     QFETCH(QString, homeBonus);
     QFETCH(QString, match);
@@ -146,7 +152,8 @@ void TestOpenLineup::matchAndHomeBonusSelection() {
     QCOMPARE(w.form->HBCombo->currentText(), hb);
 }
 
-void TestOpenLineup::missingRosterLeavesNoTeam() {
+void TestOpenLineup::missingRosterLeavesNoTeam()
+{
     Window w;
     w.useWorkDir();
     QFile::copy(fixture("RVR3_plain.txt"), w.path("RVR3.txt"));
@@ -154,8 +161,7 @@ void TestOpenLineup::missingRosterLeavesNoTeam() {
     w.action("OpenLineupMenu")->trigger();
     const QStringList boxes = shownBoxes();
     QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.at(0).startsWith("Error|Cannot open file \"" + w.path("RVR.ros") + "\"."),
-             qPrintable(boxes.at(0)));
+    QVERIFY2(boxes.at(0).startsWith("Error|Cannot open file \"" + w.path("RVR.ros") + "\"."), qPrintable(boxes.at(0)));
     QCOMPARE(w.form->AbbLabel->text(), QString());
     QFile::copy(sample("RVR.ros"), w.path("RVR.ros"));
     FileDialog::queueAnswer(w.path("RVR3.txt"));
@@ -164,7 +170,8 @@ void TestOpenLineup::missingRosterLeavesNoTeam() {
     QCOMPARE(w.cell(ColPlay, 1), QString("GK"));
 }
 
-void TestOpenLineup::saveAndViewShowsTheSavedFile() {
+void TestOpenLineup::saveAndViewShowsTheSavedFile()
+{
     Window w;
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
@@ -186,7 +193,8 @@ void TestOpenLineup::saveAndViewShowsTheSavedFile() {
     QCOMPARE(w.find<QLabel>("pitchWG1")->text(), QString());
 }
 
-void TestOpenLineup::refusedSaveAndViewKeepsTheGrid() {
+void TestOpenLineup::refusedSaveAndViewKeepsTheGrid()
+{
     Window w;
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));

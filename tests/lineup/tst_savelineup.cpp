@@ -18,7 +18,8 @@ private slots:
     void withoutWorkingDirectoryTheBareNameIsUsed();
 };
 
-void TestSaveLineup::plainLineupByShortcutMatchesTheFixture() {
+void TestSaveLineup::plainLineupByShortcutMatchesTheFixture()
+{
     Window w;
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
@@ -35,7 +36,8 @@ void TestSaveLineup::plainLineupByShortcutMatchesTheFixture() {
     QCOMPARE(w.form->TeamTactic, QString("N"));
 }
 
-void TestSaveLineup::tacticsTraineesAndNoMatchMatchTheFixture() {
+void TestSaveLineup::tacticsTraineesAndNoMatchMatchTheFixture()
+{
     Window w;
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
@@ -53,7 +55,8 @@ void TestSaveLineup::tacticsTraineesAndNoMatchMatchTheFixture() {
     QCOMPARE(readBytes(w.path("RVR1.txt")), readBytes(fixture("RVR1_tactics.txt")));
 }
 
-void TestSaveLineup::refusals_data() {
+void TestSaveLineup::refusals_data()
+{
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("message");
     QTest::newRow("ten starters") << "drop"
@@ -66,7 +69,8 @@ void TestSaveLineup::refusals_data() {
                                                  << "You need 5 substitutes, Lineup not saved";
 }
 
-void TestSaveLineup::refusals() {
+void TestSaveLineup::refusals()
+{
     QFETCH(QString, change);
     QFETCH(QString, message);
     Window w;
@@ -74,12 +78,14 @@ void TestSaveLineup::refusals() {
     w.openRoster(sample("RVR.ros"));
     buildFixtureLineup(w);
     w.form->TeamTactic.clear();
-    if (change == "drop") w.pick(w.rowOf("Ben Ashby"), ColPlay, "deselectPlay");
-    if (change == "twelve") w.place(w.rowOf("Max Weber"), "MF", "n");
+    if (change == "drop")
+        w.pick(w.rowOf("Ben Ashby"), ColPlay, "deselectPlay");
+    if (change == "twelve")
+        w.place(w.rowOf("Max Weber"), "MF", "n");
     if (change == "nosub")
-        w.pick(w.rowOf("Pat Quinn"), ColSubs, "subDeselect"),
-            w.pick(w.rowOf("Pat Quinn"), ColPlay, "deselectPlay");
-    if (change == "subnoplay") w.pick(w.rowOf("Pat Quinn"), ColPlay, "deselectPlay");
+        w.pick(w.rowOf("Pat Quinn"), ColSubs, "subDeselect"), w.pick(w.rowOf("Pat Quinn"), ColPlay, "deselectPlay");
+    if (change == "subnoplay")
+        w.pick(w.rowOf("Pat Quinn"), ColPlay, "deselectPlay");
     const SquadTable before = w.form->squadTable();
     w.action("SaveLineupMenu")->trigger();
     QCOMPARE(shownBoxes(), QStringList{"Invalid Lineup|" + message + "|OK"});
@@ -89,7 +95,8 @@ void TestSaveLineup::refusals() {
     QCOMPARE(w.form->squadTable(), before);
 }
 
-void TestSaveLineup::overwriteQuestion() {
+void TestSaveLineup::overwriteQuestion()
+{
     Window w;
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
@@ -98,27 +105,28 @@ void TestSaveLineup::overwriteQuestion() {
     w.action("SaveLineupMenu")->trigger();
     MessageBox::queueAnswer(MessageBox::Yes);
     w.action("SaveLineupMenu")->trigger();
-    QCOMPARE(shownBoxes(), (QStringList{"Lineup Saved|RVR3.txt has been created|OK",
-                                        "Confirm|File exits. Replace it?|Yes,No",
-                                        "Lineup Saved|RVR3.txt has been created|OK"}));
+    QCOMPARE(shownBoxes(),
+             (QStringList{"Lineup Saved|RVR3.txt has been created|OK", "Confirm|File exits. Replace it?|Yes,No",
+                          "Lineup Saved|RVR3.txt has been created|OK"}));
     QCOMPARE(Window::items(w.form->ZipListBox), (QStringList{w.path("RVR3.txt"), w.path("RVR3.txt")}));
     const QByteArray saved = readBytes(w.path("RVR3.txt"));
     w.place(w.rowOf("Ben Ashby"), "FW", "a");
     MessageBox::queueAnswer(MessageBox::No);
     w.action("SaveLineupMenu")->trigger();
-    QCOMPARE(shownBoxes(),
-             (QStringList{"Confirm|File exits. Replace it?|Yes,No", "Squadrant|Lineup not saved|OK"}));
+    QCOMPARE(shownBoxes(), (QStringList{"Confirm|File exits. Replace it?|Yes,No", "Squadrant|Lineup not saved|OK"}));
     QCOMPARE(readBytes(w.path("RVR3.txt")), saved);
     QCOMPARE(w.form->ZipListBox->count(), 2);
 }
 
-void TestSaveLineup::failedWriteKeepsTheEarlierFile_data() {
+void TestSaveLineup::failedWriteKeepsTheEarlierFile_data()
+{
     QTest::addColumn<QString>("failure");
     QTest::newRow("folder missing") << "missing";
     QTest::newRow("folder where the file should be") << "folder";
 }
 
-void TestSaveLineup::failedWriteKeepsTheEarlierFile() {
+void TestSaveLineup::failedWriteKeepsTheEarlierFile()
+{
     QFETCH(QString, failure);
     Window w;
     w.openRoster(sample("RVR.ros"));
@@ -140,7 +148,8 @@ void TestSaveLineup::failedWriteKeepsTheEarlierFile() {
     QVERIFY(!QFileInfo(w.form->WorkDir + "RVR3.txt").isFile());
 }
 
-void TestSaveLineup::teamAbbreviationThatCannotNameAFile() {
+void TestSaveLineup::teamAbbreviationThatCannotNameAFile()
+{
     Window w;
     w.useWorkDir();
     QByteArray roster = readBytes(sample("RVR.ros"));
@@ -157,7 +166,8 @@ void TestSaveLineup::teamAbbreviationThatCannotNameAFile() {
     QCOMPARE(w.form->ZipListBox->count(), 0);
 }
 
-void TestSaveLineup::nameTheCodePageCannotHold() {
+void TestSaveLineup::nameTheCodePageCannotHold()
+{
     Window w;
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
@@ -168,13 +178,13 @@ void TestSaveLineup::nameTheCodePageCannotHold() {
     w.action("SaveLineupMenu")->trigger();
     const QStringList boxes = shownBoxes();
     QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.at(0).startsWith("Error|Cannot write \"RVR3.txt\": the character 'č'"),
-             qPrintable(boxes.at(0)));
+    QVERIFY2(boxes.at(0).startsWith("Error|Cannot write \"RVR3.txt\": the character 'č'"), qPrintable(boxes.at(0)));
     QCOMPARE(readBytes(w.path("RVR3.txt")), QByteArray("earlier"));
     QCOMPARE(w.form->ZipListBox->count(), 0);
 }
 
-void TestSaveLineup::withoutWorkingDirectoryTheBareNameIsUsed() {
+void TestSaveLineup::withoutWorkingDirectoryTheBareNameIsUsed()
+{
     Window w;
     const QString here = QDir::currentPath();
     QDir::setCurrent(w.dir.path());

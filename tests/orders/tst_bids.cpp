@@ -18,7 +18,8 @@ private slots:
     void zipListOrderAndTidying();
 };
 
-void TestBids::amountChecks_data() {
+void TestBids::amountChecks_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << ""
@@ -41,13 +42,15 @@ void TestBids::amountChecks_data() {
                                         << "";
 }
 
-void TestBids::amountChecks() {
+void TestBids::amountChecks()
+{
     QFETCH(QString, typed);
     QFETCH(QString, message);
     QCOMPARE(bidAmountProblem(typed), message);
 }
 
-void TestBids::proposedName_data() {
+void TestBids::proposedName_data()
+{
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("name");
     QTest::newRow("own name") << 0 << "Smith";
@@ -56,32 +59,34 @@ void TestBids::proposedName_data() {
     QTest::newRow("lot nobody named") << 4 << "AuctPlayer5";
 }
 
-void TestBids::proposedName() {
+void TestBids::proposedName()
+{
     QFETCH(int, row);
     QFETCH(QString, name);
-    const QList<BidRow> rows = {
-        {"4", "100", "Smith"}, {"7", "", ""}, {"", "", ""}, {"4", "", ""}, {"9", "", ""}};
+    const QList<BidRow> rows = {{"4", "100", "Smith"}, {"7", "", ""}, {"", "", ""}, {"4", "", ""}, {"9", "", ""}};
     QCOMPARE(proposeBidName(rows, row), name);
 }
 
-void TestBids::uniqueNames_data() {
+void TestBids::uniqueNames_data()
+{
     QTest::addColumn<QList<BidRow>>("rows");
     QTest::addColumn<bool>("clash");
     QTest::newRow("same name, other case, other lot")
         << QList<BidRow>{{"4", "100", "Smith"}, {"7", "50", "smith"}} << true;
-    QTest::newRow("same name, same lot")
-        << QList<BidRow>{{"4", "100", "Smith"}, {"4", "80", "Smith"}} << false;
+    QTest::newRow("same name, same lot") << QList<BidRow>{{"4", "100", "Smith"}, {"4", "80", "Smith"}} << false;
     QTest::newRow("empty name next to empty row") << QList<BidRow>{{"2", "100", ""}, {"", "", ""}} << true;
     QTest::newRow("all empty") << QList<BidRow>{{"", "", ""}, {"", "", ""}} << false;
 }
 
-void TestBids::uniqueNames() {
+void TestBids::uniqueNames()
+{
     QFETCH(QList<BidRow>, rows);
     QFETCH(bool, clash);
     QCOMPARE(hasNonUniqueNames(rows), clash);
 }
 
-void TestBids::fileLines_data() {
+void TestBids::fileLines_data()
+{
     QTest::addColumn<QList<BidRow>>("rows");
     QTest::addColumn<bool>("sorted");
     QTest::addColumn<QStringList>("lines");
@@ -89,23 +94,24 @@ void TestBids::fileLines_data() {
         {"2", "100", "Ann"}, {"10", "ALL", "Bob"}, {"1", "5", "Cy"}, {"", "", ""}, {"", "7", "Dee"}};
     QTest::newRow("auto sort is text order")
         << lots << true << QStringList{",7,Dee", "1,5,Cy", "10,ALL,Bob", "2,100,Ann"};
-    QTest::newRow("grid order") << lots << false
-                                << QStringList{"2,100,Ann", "10,ALL,Bob", "1,5,Cy", ",7,Dee"};
+    QTest::newRow("grid order") << lots << false << QStringList{"2,100,Ann", "10,ALL,Bob", "1,5,Cy", ",7,Dee"};
     QTest::newRow("LOT 1 alone skipped, LOT 10 alone written")
         << QList<BidRow>{{"1", "", ""}, {"10", "", ""}} << false << QStringList{"10,,"};
-    QTest::newRow("letters ignore case")
-        << QList<BidRow>{{"3", "1", "b"}, {"3", "1", "A"}} << true << QStringList{"3,1,A", "3,1,b"};
+    QTest::newRow("letters ignore case") << QList<BidRow>{{"3", "1", "b"}, {"3", "1", "A"}} << true
+                                         << QStringList{"3,1,A", "3,1,b"};
     QTest::newRow("all empty") << QList<BidRow>{{}, {}, {}, {}, {}} << true << QStringList{};
 }
 
-void TestBids::fileLines() {
+void TestBids::fileLines()
+{
     QFETCH(QList<BidRow>, rows);
     QFETCH(bool, sorted);
     QFETCH(QStringList, lines);
     QCOMPARE(buildBidsLines(rows, sorted), lines);
 }
 
-void TestBids::zipListOrderAndTidying() {
+void TestBids::zipListOrderAndTidying()
+{
     QStringList list;
     for (const QString& p : {"b.txt", "A.txt", "a.txt", "C.txt", "a.txt", "b.txt"})
         list.insert(sortedInsertPosition(list, p), p);

@@ -9,20 +9,22 @@
 #include <QTabWidget>
 
 namespace {
-void clickAuction(Window& w, int row, int col) {
+void clickAuction(Window& w, int row, int col)
+{
     TStringGrid* grid = w.form->AuctionStringGrid;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(grid->model()->index(row, col)).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, col)).center());
 }
 
-void setLot(Window& w, int row, const QString& lot) {
+void setLot(Window& w, int row, const QString& lot)
+{
     clickAuction(w, row, 0);
     QVERIFY(w.form->LOTPopup->isVisible());
     w.action(lot.isEmpty() ? QString("LOTDeselect") : "LOT" + lot)->trigger();
     w.form->LOTPopup->hide();
 }
 
-void setPrice(Window& w, int row, const QString& amount) {
+void setPrice(Window& w, int row, const QString& amount)
+{
     whenModal([amount](QWidget* d) {
         auto* f = qobject_cast<TEnterBidForm*>(d);
         f->BidEdit->setText(amount);
@@ -31,7 +33,8 @@ void setPrice(Window& w, int row, const QString& amount) {
     clickAuction(w, row, 1);
 }
 
-void setName(Window& w, int row, const QString& name) {
+void setName(Window& w, int row, const QString& name)
+{
     whenModal([name](QWidget* d) {
         auto* f = qobject_cast<TBidNameDlg*>(d);
         f->PlayNameEdit->setText(name);
@@ -40,11 +43,13 @@ void setName(Window& w, int row, const QString& name) {
     clickAuction(w, row, 2);
 }
 
-QString auctionCell(const Window& w, int col, int row) {
+QString auctionCell(const Window& w, int col, int row)
+{
     return w.form->AuctionStringGrid->cellText(col, row);
 }
 
-void ready(Window& w) {
+void ready(Window& w)
+{
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
     w.form->SessionNoComboBox->setCurrentIndex(6); // session 7
@@ -72,7 +77,8 @@ private slots:
     void zipFailureKeepsListAndArchive();
 };
 
-void TestOrdersWindow::auctionGridDoesNothingWithoutRoster() {
+void TestOrdersWindow::auctionGridDoesNothingWithoutRoster()
+{
     Window w;
     clickAuction(w, 1, 0);
     QVERIFY(!w.form->LOTPopup->isVisible());
@@ -83,7 +89,8 @@ void TestOrdersWindow::auctionGridDoesNothingWithoutRoster() {
     QVERIFY(!w.form->LOTPopup->isVisible());
 }
 
-void TestOrdersWindow::bidAmount_data() {
+void TestOrdersWindow::bidAmount_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enterKey");
     QTest::addColumn<QString>("message");
@@ -103,7 +110,8 @@ void TestOrdersWindow::bidAmount_data() {
                 << r[0] << enter << r[1] << r[2] << (enter && *r[1] != 0);
 }
 
-void TestOrdersWindow::bidAmount() {
+void TestOrdersWindow::bidAmount()
+{
     QFETCH(QString, typed);
     QFETCH(bool, enterKey);
     QFETCH(QString, message);
@@ -122,7 +130,8 @@ void TestOrdersWindow::bidAmount() {
         else
             f->OKBtn->click();
         open = f->isVisible();
-        if (open) f->CancelBtn->click();
+        if (open)
+            f->CancelBtn->click();
     });
     clickAuction(w, 2, 1);
     QCOMPARE(open, staysOpen);
@@ -130,7 +139,8 @@ void TestOrdersWindow::bidAmount() {
     QCOMPARE(auctionCell(w, 1, 2), cell);
 }
 
-void TestOrdersWindow::amountDialogStartsWithTheCell() {
+void TestOrdersWindow::amountDialogStartsWithTheCell()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     whenModal([](QWidget* d) { qobject_cast<TEnterBidForm*>(d)->BidAllBtn->click(); });
@@ -153,7 +163,8 @@ void TestOrdersWindow::amountDialogStartsWithTheCell() {
     QCOMPARE(start, QString("250"));
 }
 
-void TestOrdersWindow::nameDialogProposalClearAndComma() {
+void TestOrdersWindow::nameDialogProposalClearAndComma()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     setLot(w, 1, "4");
@@ -184,14 +195,16 @@ void TestOrdersWindow::nameDialogProposalClearAndComma() {
     QCOMPARE(proposed, QString("AuctPlayer3"));
 }
 
-void TestOrdersWindow::bidsFile_data() {
+void TestOrdersWindow::bidsFile_data()
+{
     QTest::addColumn<bool>("sorted");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("auto sort") << true << QByteArray("1,5,Cy\r\n10,ALL,Bob\r\n2,100,Ann\r\n");
     QTest::newRow("grid order") << false << QByteArray("2,100,Ann\r\n10,ALL,Bob\r\n1,5,Cy\r\n");
 }
 
-void TestOrdersWindow::bidsFile() {
+void TestOrdersWindow::bidsFile()
+{
     QFETCH(bool, sorted);
     QFETCH(QByteArray, bytes);
     Window w;
@@ -216,8 +229,7 @@ void TestOrdersWindow::bidsFile() {
     QCOMPARE(Window::items(w.form->ZipListBox), QStringList{w.path("RVRSession7Bids.txt")});
     MessageBox::queueAnswer(MessageBox::No);
     w.form->SaveBidsBtn->click();
-    QCOMPARE(shownBoxes(),
-             (QStringList{"Confirm|File exits. Replace it?|Yes,No", "Squadrant|Bids not saved|OK"}));
+    QCOMPARE(shownBoxes(), (QStringList{"Confirm|File exits. Replace it?|Yes,No", "Squadrant|Bids not saved|OK"}));
     MessageBox::queueAnswer(MessageBox::Yes);
     w.form->SaveBidsBtn->click();
     QCOMPARE(shownBoxes().last(), QString("Bids Saved|RVRSession7Bids.txt has been created|OK"));
@@ -225,7 +237,8 @@ void TestOrdersWindow::bidsFile() {
     QCOMPARE(auctionCell(w, 2, 1), QString("Ann")); // saving keeps the grid
 }
 
-void TestOrdersWindow::nonUniqueNamesWriteNothing() {
+void TestOrdersWindow::nonUniqueNamesWriteNothing()
+{
     Window w;
     ready(w);
     setLot(w, 1, "2");
@@ -236,14 +249,16 @@ void TestOrdersWindow::nonUniqueNamesWriteNothing() {
     QCOMPARE(w.form->ZipListBox->count(), 0);
 }
 
-void TestOrdersWindow::readinessChecks_data() {
+void TestOrdersWindow::readinessChecks_data()
+{
     QTest::addColumn<QString>("button");
     QTest::newRow("bids") << "SaveBidsBtn";
     QTest::newRow("press") << "SavePressBtn";
     QTest::newRow("zip") << "ZipBtn";
 }
 
-void TestOrdersWindow::readinessChecks() {
+void TestOrdersWindow::readinessChecks()
+{
     QFETCH(QString, button);
     Window w;
     w.useWorkDir();
@@ -261,7 +276,8 @@ void TestOrdersWindow::readinessChecks() {
     QCOMPARE(w.form->ZipListBox->count(), button == "ZipBtn" ? 1 : 0);
 }
 
-void TestOrdersWindow::pressFile() {
+void TestOrdersWindow::pressFile()
+{
     Window w;
     ready(w);
     w.form->SavePressBtn->click(); // an empty text box
@@ -276,18 +292,18 @@ void TestOrdersWindow::pressFile() {
     w.form->PressMemo->setPlainText("changed");
     MessageBox::queueAnswer(MessageBox::No);
     w.form->SavePressBtn->click();
-    QCOMPARE(shownBoxes(),
-             (QStringList{"Confirm|File exits. Replace it?|Yes,No", "Squadrant|Press not saved|OK"}));
+    QCOMPARE(shownBoxes(), (QStringList{"Confirm|File exits. Replace it?|Yes,No", "Squadrant|Press not saved|OK"}));
     QCOMPARE(readBytes(w.path("RVRSession7Press.txt")), QByteArray("Hello\r\nWorld"));
     w.form->SessionNoComboBox->setCurrentIndex(7);
     w.form->SavePressBtn->click();
-    QCOMPARE(Window::items(w.form->ZipListBox),
-             (QStringList{w.path("RVRSession7Press.txt"), w.path("RVRSession7Press.txt"),
-                          w.path("RVRSession8Press.txt")}));
+    QCOMPARE(
+        Window::items(w.form->ZipListBox),
+        (QStringList{w.path("RVRSession7Press.txt"), w.path("RVRSession7Press.txt"), w.path("RVRSession8Press.txt")}));
     QCOMPARE(w.form->PressMemo->toPlainText(), QString("changed")); // saving keeps the text
 }
 
-void TestOrdersWindow::helpBoxes() {
+void TestOrdersWindow::helpBoxes()
+{
     Window w;
     w.form->AuctionBidsHow->click();
     w.form->BMShapedButton1->click();
@@ -299,7 +315,8 @@ void TestOrdersWindow::helpBoxes() {
                           "press the Save button to save it.|OK"}));
 }
 
-void TestOrdersWindow::zipListAddDeleteAndTidy() {
+void TestOrdersWindow::zipListAddDeleteAndTidy()
+{
     Window w;
     for (const QString& p : {"/o/b.txt", "/o/A.txt", "/o/a.txt", "/o/b.txt", "/o/a.txt"})
         w.form->addToZipList(p);
@@ -311,8 +328,7 @@ void TestOrdersWindow::zipListAddDeleteAndTidy() {
     QCOMPARE(Window::items(w.form->ZipListBox),
              (QStringList{"/o/A.txt", "/o/a.txt", "/o/a.txt", "/o/b.txt", "/o/b.txt", "/o/B.txt"}));
     w.form->MainPageControl->setCurrentWidget(w.form->SummarySheet);
-    QCOMPARE(Window::items(w.form->ZipListBox),
-             (QStringList{"/o/A.txt", "/o/a.txt", "/o/b.txt", "/o/B.txt"}));
+    QCOMPARE(Window::items(w.form->ZipListBox), (QStringList{"/o/A.txt", "/o/a.txt", "/o/b.txt", "/o/B.txt"}));
     QListWidget* list = w.form->ZipListBox;
     Window::doubleClick(list, list->visualItemRect(list->item(1)).center());
     QCOMPARE(Window::items(list), (QStringList{"/o/A.txt", "/o/b.txt", "/o/B.txt"}));
@@ -321,7 +337,8 @@ void TestOrdersWindow::zipListAddDeleteAndTidy() {
     QCOMPARE(FileDialog::takeAsked().value(0).title, QString("Open Lineup")); // its own title back
 }
 
-void TestOrdersWindow::zipOrders() {
+void TestOrdersWindow::zipOrders()
+{
     Window w;
     ready(w);
     w.form->PressMemo->setPlainText("Line one\nLine two");
@@ -342,7 +359,8 @@ void TestOrdersWindow::zipOrders() {
     QVERIFY(!w.form->isVisible());
 }
 
-void TestOrdersWindow::zipTwiceAddsAndReplaces() {
+void TestOrdersWindow::zipTwiceAddsAndReplaces()
+{
     Window w;
     ready(w);
     w.form->SavePressBtn->click();
@@ -361,7 +379,8 @@ void TestOrdersWindow::zipTwiceAddsAndReplaces() {
     QCOMPARE(entries["RVRSession7Press.txt"].content, QByteArray("second"));
 }
 
-void TestOrdersWindow::zipFailureKeepsListAndArchive() {
+void TestOrdersWindow::zipFailureKeepsListAndArchive()
+{
     Window w;
     ready(w);
     w.form->SavePressBtn->click();
@@ -377,8 +396,7 @@ void TestOrdersWindow::zipFailureKeepsListAndArchive() {
     w.form->ZipBtn->click();
     const QStringList boxes = shownBoxes();
     QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.at(0).startsWith("Error|RVRSession7.zip was not created") &&
-                 boxes.at(0).contains("gone.txt"),
+    QVERIFY2(boxes.at(0).startsWith("Error|RVRSession7.zip was not created") && boxes.at(0).contains("gone.txt"),
              qPrintable(boxes.at(0)));
     QCOMPARE(Window::items(w.form->ZipListBox), listed);
     QCOMPARE(readBytes(w.path("RVRSession7.zip")), archive);

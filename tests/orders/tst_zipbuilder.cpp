@@ -11,7 +11,8 @@ private slots:
     void failureLeavesTheArchiveUnchanged();
 };
 
-void TestZipBuilder::storesBareNamesDeflated() {
+void TestZipBuilder::storesBareNamesDeflated()
+{
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("sub");
     writeBytes(dir.filePath("RVR3.txt"), QByteArray(2000, 'a'));
@@ -31,7 +32,8 @@ void TestZipBuilder::storesBareNamesDeflated() {
     QCOMPARE(entries["RVRSession2Press.txt"].content, QByteArray("press\r\ntext"));
 }
 
-void TestZipBuilder::addsToAnExistingArchiveReplacingSameNames() {
+void TestZipBuilder::addsToAnExistingArchiveReplacingSameNames()
+{
     QTemporaryDir dir;
     writeBytes(dir.filePath("A.txt"), "first");
     writeBytes(dir.filePath("B.txt"), "bids");
@@ -49,7 +51,8 @@ void TestZipBuilder::addsToAnExistingArchiveReplacingSameNames() {
     QCOMPARE(entries["B.txt"].content, QByteArray("bids"));
 }
 
-void TestZipBuilder::failureLeavesTheArchiveUnchanged_data() {
+void TestZipBuilder::failureLeavesTheArchiveUnchanged_data()
+{
     QTest::addColumn<QString>("failure");
     QTest::newRow("listed file missing") << "missing";
     QTest::newRow("listed file is a folder") << "folder";
@@ -57,7 +60,8 @@ void TestZipBuilder::failureLeavesTheArchiveUnchanged_data() {
     QTest::newRow("archive folder missing") << "nofolder";
 }
 
-void TestZipBuilder::failureLeavesTheArchiveUnchanged() {
+void TestZipBuilder::failureLeavesTheArchiveUnchanged()
+{
     QFETCH(QString, failure);
     QTemporaryDir dir;
     writeBytes(dir.filePath("A.txt"), "orders");
@@ -69,17 +73,23 @@ void TestZipBuilder::failureLeavesTheArchiveUnchanged() {
     const QByteArray before = readBytes(zip.ZipFileName);
 
     zip.FSpecArgs = {dir.filePath("A.txt")};
-    if (failure == "missing") zip.FSpecArgs.append(dir.filePath("gone.txt"));
-    if (failure == "folder") zip.FSpecArgs.append(dir.filePath("folder"));
-    if (failure == "notzip") writeBytes(zip.ZipFileName, "not an archive");
-    if (failure == "nofolder") zip.ZipFileName = dir.filePath("nowhere/X.zip");
+    if (failure == "missing")
+        zip.FSpecArgs.append(dir.filePath("gone.txt"));
+    if (failure == "folder")
+        zip.FSpecArgs.append(dir.filePath("folder"));
+    if (failure == "notzip")
+        writeBytes(zip.ZipFileName, "not an archive");
+    if (failure == "nofolder")
+        zip.ZipFileName = dir.filePath("nowhere/X.zip");
     const QByteArray archiveBefore = readBytes(zip.ZipFileName);
     const auto r = zip.Add();
     QVERIFY(!r.ok);
     QVERIFY2(r.error.contains("X.zip was not created"), qPrintable(r.error));
-    if (failure == "missing") QVERIFY(r.error.contains("gone.txt"));
+    if (failure == "missing")
+        QVERIFY(r.error.contains("gone.txt"));
     QCOMPARE(readBytes(zip.ZipFileName), archiveBefore);
-    if (failure != "notzip" && failure != "nofolder") QCOMPARE(readBytes(dir.filePath("X.zip")), before);
+    if (failure != "notzip" && failure != "nofolder")
+        QCOMPARE(readBytes(dir.filePath("X.zip")), before);
 }
 
 QTEST_GUILESS_MAIN(TestZipBuilder)

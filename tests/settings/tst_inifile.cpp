@@ -15,7 +15,8 @@ private slots:
     void unwritableFileIsAnErrorAndUnchanged();
 };
 
-void TestIniFile::pathBesideTheExecutable_data() {
+void TestIniFile::pathBesideTheExecutable_data()
+{
     QTest::addColumn<QString>("exe");
     QTest::addColumn<QString>("ini");
     QTest::newRow("no extension") << "/opt/sq/squadrant"
@@ -24,13 +25,15 @@ void TestIniFile::pathBesideTheExecutable_data() {
                                << "/opt/sq/P.INI";
 }
 
-void TestIniFile::pathBesideTheExecutable() {
+void TestIniFile::pathBesideTheExecutable()
+{
     QFETCH(QString, exe);
     QFETCH(QString, ini);
     QCOMPARE(TIniFile::pathForExecutable(exe), ini);
 }
 
-void TestIniFile::readsWithoutRegardToCase() {
+void TestIniFile::readsWithoutRegardToCase()
+{
     QTemporaryDir dir;
     writeBytes(dir.filePath("s.INI"), "[options]\r\nleague = FULL\r\n[SEASONLENGTH]\r\nMATCHES=12\r\n");
     TIniFile ini(dir.filePath("s.INI"));
@@ -40,7 +43,8 @@ void TestIniFile::readsWithoutRegardToCase() {
     QCOMPARE(ini.readString("Missing", "League", "LGM"), QString("LGM"));
 }
 
-void TestIniFile::numbersAndTruthValues_data() {
+void TestIniFile::numbersAndTruthValues_data()
+{
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("number"); // read with default 30
     QTest::addColumn<bool>("truth"); // read with default false
@@ -53,7 +57,8 @@ void TestIniFile::numbersAndTruthValues_data() {
     QTest::newRow("12x is the default") << "12x" << 30 << false;
 }
 
-void TestIniFile::numbersAndTruthValues() {
+void TestIniFile::numbersAndTruthValues()
+{
     QFETCH(QString, value);
     QFETCH(int, number);
     QFETCH(bool, truth);
@@ -64,7 +69,8 @@ void TestIniFile::numbersAndTruthValues() {
     QCOMPARE(ini.readBool("Options", "Key", false), truth);
 }
 
-void TestIniFile::writeReplacesOneLineAndKeepsTheRest() {
+void TestIniFile::writeReplacesOneLineAndKeepsTheRest()
+{
     QTemporaryDir dir;
     const QByteArray before = "; my settings\r\n[Options]\r\nLeague=LGM\r\n  AutoIncr = "
                               "0\r\n\r\n[LGMTTacs]\r\nhowmany=2\r\nT1=Normal\r\n";
@@ -78,7 +84,8 @@ void TestIniFile::writeReplacesOneLineAndKeepsTheRest() {
     QCOMPARE(ini.readBool("Options", "AutoIncr", false), true);
 }
 
-void TestIniFile::writeAddsKeyAndSection() {
+void TestIniFile::writeAddsKeyAndSection()
+{
     QTemporaryDir dir;
     writeBytes(dir.filePath("s.INI"), "[Options]\r\nLeague=LGM\r\n\r\n[LGMTTacs]\r\nT1=Normal\r\n");
     TIniFile ini(dir.filePath("s.INI"));
@@ -90,7 +97,8 @@ void TestIniFile::writeAddsKeyAndSection() {
     QCOMPARE(ini.readInteger("options", "screenres", 0), 800);
 }
 
-void TestIniFile::unwritableFileIsAnErrorAndUnchanged() {
+void TestIniFile::unwritableFileIsAnErrorAndUnchanged()
+{
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("s.INI"); // a folder where the file should be
     TIniFile ini(dir.filePath("s.INI"));

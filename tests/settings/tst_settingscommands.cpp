@@ -6,10 +6,10 @@
 #include <QSpinBox>
 
 namespace {
-const QByteArray kTacticsOnly =
-    "[MSWLTTacs]\r\nhowmany=1\r\nT1=Normal\r\n[LGMTTacs]\r\nhowmany=1\r\nT1=Normal\r\n";
+const QByteArray kTacticsOnly = "[MSWLTTacs]\r\nhowmany=1\r\nT1=Normal\r\n[LGMTTacs]\r\nhowmany=1\r\nT1=Normal\r\n";
 
-QString iniText(const Window& w) {
+QString iniText(const Window& w)
+{
     return QString::fromLatin1(readBytes(w.iniPath));
 }
 } // namespace
@@ -32,7 +32,8 @@ private slots:
     void settingsFileThatCannotBeWritten();
 };
 
-void TestSettingsCommands::onlyStrategySectionsGivesTheDefaults() {
+void TestSettingsCommands::onlyStrategySectionsGivesTheDefaults()
+{
     Window w(kTacticsOnly);
     QVERIFY(w.action("MenuNoWG")->isChecked());
     QVERIFY(!w.action("MenuFullMSWL")->isChecked());
@@ -52,7 +53,8 @@ void TestSettingsCommands::onlyStrategySectionsGivesTheDefaults() {
     QCOMPARE(readBytes(w.iniPath), kTacticsOnly); // reading writes nothing
 }
 
-void TestSettingsCommands::storedLeague_data() {
+void TestSettingsCommands::storedLeague_data()
+{
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("mswl");
     QTest::newRow("FULL") << "FULL" << true;
@@ -61,7 +63,8 @@ void TestSettingsCommands::storedLeague_data() {
     QTest::newRow("LGM") << "LGM" << false;
 }
 
-void TestSettingsCommands::storedLeague() {
+void TestSettingsCommands::storedLeague()
+{
     QFETCH(QString, value);
     QFETCH(bool, mswl);
     Window w("[Options]\r\nLeague=" + value.toLatin1() + "\r\nTimeSteps=2\r\nAutoIncr=yes\r\n");
@@ -73,7 +76,8 @@ void TestSettingsCommands::storedLeague() {
     QVERIFY(!w.action("MenuAutoIncr")->isChecked()); // yes counts as false
 }
 
-void TestSettingsCommands::leagueAutoIncreaseAndTimeStepsAreStored() {
+void TestSettingsCommands::leagueAutoIncreaseAndTimeStepsAreStored()
+{
     Window w(kTacticsOnly);
     w.action("MenuFullMSWL")->trigger();
     QVERIFY(iniText(w).contains("[Options]\r\nLeague=FULL\r\n"));
@@ -98,7 +102,8 @@ void TestSettingsCommands::leagueAutoIncreaseAndTimeStepsAreStored() {
     QVERIFY(iniText(w).startsWith(QString::fromLatin1(kTacticsOnly)));
 }
 
-void TestSettingsCommands::seasonLengthRefusesBadNumbers_data() {
+void TestSettingsCommands::seasonLengthRefusesBadNumbers_data()
+{
     QTest::addColumn<QString>("matches");
     QTest::addColumn<QString>("sessions");
     QTest::newRow("0") << "0"
@@ -113,7 +118,8 @@ void TestSettingsCommands::seasonLengthRefusesBadNumbers_data() {
                                       << "x";
 }
 
-void TestSettingsCommands::seasonLengthRefusesBadNumbers() {
+void TestSettingsCommands::seasonLengthRefusesBadNumbers()
+{
     QFETCH(QString, matches);
     QFETCH(QString, sessions);
     Window w(kTacticsOnly);
@@ -134,7 +140,8 @@ void TestSettingsCommands::seasonLengthRefusesBadNumbers() {
     QCOMPARE(readBytes(w.iniPath), kTacticsOnly);
 }
 
-void TestSettingsCommands::seasonLengthFillsTheLists() {
+void TestSettingsCommands::seasonLengthFillsTheLists()
+{
     Window w(kTacticsOnly);
     whenModal([](QWidget* dialog) {
         auto* form = qobject_cast<TSeasonLengthForm*>(dialog);
@@ -149,7 +156,8 @@ void TestSettingsCommands::seasonLengthFillsTheLists() {
     QCOMPARE(w.form->SessionNoComboBox->itemText(33), QString("34"));
 }
 
-void TestSettingsCommands::cancelledSeasonLengthKeepsTheChoices() {
+void TestSettingsCommands::cancelledSeasonLengthKeepsTheChoices()
+{
     Window w(kTacticsOnly);
     w.form->MatchNoComboBox->setCurrentIndex(4);
     w.form->SessionNoComboBox->setCurrentIndex(2);
@@ -159,7 +167,8 @@ void TestSettingsCommands::cancelledSeasonLengthKeepsTheChoices() {
     QCOMPARE(w.form->SessionNoComboBox->currentText(), QString("3"));
 }
 
-void TestSettingsCommands::homeBonusRange() {
+void TestSettingsCommands::homeBonusRange()
+{
     Window w(kTacticsOnly);
     auto setRange = [&w](int min, int max) {
         whenModal([min, max](QWidget* dialog) {
@@ -185,7 +194,8 @@ void TestSettingsCommands::homeBonusRange() {
     QCOMPARE(w.form->HBCombo->count(), 0);
 }
 
-void TestSettingsCommands::directoryIsStoredWithOneSeparator_data() {
+void TestSettingsCommands::directoryIsStoredWithOneSeparator_data()
+{
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("stored");
     QTest::newRow("root") << "/"
@@ -196,7 +206,8 @@ void TestSettingsCommands::directoryIsStoredWithOneSeparator_data() {
                                            << "/home/games/";
 }
 
-void TestSettingsCommands::directoryIsStoredWithOneSeparator() {
+void TestSettingsCommands::directoryIsStoredWithOneSeparator()
+{
     QFETCH(QString, chosen);
     QFETCH(QString, stored);
     Window w(kTacticsOnly);
@@ -219,7 +230,8 @@ void TestSettingsCommands::directoryIsStoredWithOneSeparator() {
     QVERIFY(!iniText(w).contains("WorkingDir=" + stored + "/"));
 }
 
-void TestSettingsCommands::directoryShowsHomeWhenNoneIsStored() {
+void TestSettingsCommands::directoryShowsHomeWhenNoneIsStored()
+{
     Window w(kTacticsOnly);
     QString shown;
     whenModal([&shown](QWidget* dialog) {
@@ -233,15 +245,15 @@ void TestSettingsCommands::directoryShowsHomeWhenNoneIsStored() {
     QCOMPARE(w.form->WorkDir, QString());
 }
 
-void TestSettingsCommands::settingsFileThatCannotBeWritten() {
+void TestSettingsCommands::settingsFileThatCannotBeWritten()
+{
     Window w;
     QFile::remove(w.iniPath);
     QDir().mkdir(w.iniPath); // a folder where the settings file should be written
     w.action("Set15on")->trigger();
     const QStringList boxes = shownBoxes();
     QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.at(0).startsWith("Error|Cannot ") && boxes.at(0).contains(w.iniPath),
-             qPrintable(boxes.at(0)));
+    QVERIFY2(boxes.at(0).startsWith("Error|Cannot ") && boxes.at(0).contains(w.iniPath), qPrintable(boxes.at(0)));
     w.action("About1")->isEnabled(); // the program goes on
     QVERIFY(w.form->isVisible());
 }

@@ -4,7 +4,8 @@
 
 namespace {
 // A squad of rows "Pos SL Play Style Subs".
-SquadTable squad(const QStringList& rows) {
+SquadTable squad(const QStringList& rows)
+{
     SquadTable t = blankSquadTable(0);
     int n = 0;
     for (const QString& r : rows) {
@@ -23,7 +24,8 @@ SquadTable squad(const QStringList& rows) {
 }
 
 // 1 GK, 1 SW, 4 DF, 3 MF, 2 FW, five substitutes in S1 to S5.
-QStringList fullLineup() {
+QStringList fullLineup()
+{
     QStringList rows = {"GK 10 GK n -", "SW 10 SW n -"};
     for (int i = 0; i < 4; ++i)
         rows << "DF 10 DF n -";
@@ -49,7 +51,8 @@ private slots:
     void conversionErrorStopsTheCheck();
 };
 
-void TestChecker::factorTableFollowsTheDistanceRule() {
+void TestChecker::factorTableFollowsTheDistanceRule()
+{
     // The league's table of position factors, in tenths, rows by roster position, columns GK SW DF MF WG FW.
     const QStringList table = {"GK 10 5 3 1 0 0",  "SW 5 10 8 6 4 4",  "SD 5 10 10 8 6 6", "DF 3 8 10 8 6 6",
                                "DM 3 8 10 10 8 8", "MF 1 6 8 10 8 8",  "MA 1 6 8 10 8 10", "WG 0 4 6 8 10 8",
@@ -63,7 +66,8 @@ void TestChecker::factorTableFollowsTheDistanceRule() {
     QVERIFY(!positionFactorTenths("XX", "GK").has_value());
 }
 
-void TestChecker::adjustedSL_data() {
+void TestChecker::adjustedSL_data()
+{
     QTest::addColumn<QString>("pos");
     QTest::addColumn<QString>("play");
     QTest::addColumn<QString>("style");
@@ -95,19 +99,20 @@ void TestChecker::adjustedSL_data() {
                              << "a" << 0 << 0;
 }
 
-void TestChecker::adjustedSL() {
+void TestChecker::adjustedSL()
+{
     QFETCH(QString, pos);
     QFETCH(QString, play);
     QFETCH(QString, style);
     QFETCH(int, sl);
     QFETCH(int, adjusted);
-    const CheckResult r =
-        checkLineup(squad({QStringLiteral("%1 %2 %3 %4 -").arg(pos).arg(sl).arg(play, style)}), "N");
+    const CheckResult r = checkLineup(squad({QStringLiteral("%1 %2 %3 %4 -").arg(pos).arg(sl).arg(play, style)}), "N");
     QCOMPARE(r.sums[playedPositions().indexOf(play)], qint64(adjusted));
     QCOMPARE(r.counts[playedPositions().indexOf(play)], 1);
 }
 
-void TestChecker::lamps_data() {
+void TestChecker::lamps_data()
+{
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("tactic");
     QTest::addColumn<QString>("lit"); // the lit lamps, in a fixed order; FW21 as FW21red or FW21green
@@ -133,36 +138,48 @@ void TestChecker::lamps_data() {
     QTest::newRow("S3 twice") << sameSlot << "N"
                               << "GK SW DF MF FW 11 MF21 FW21red";
     // DF sum 30 and MF sum 60: not less than twice; 59 is.
-    QTest::newRow("MF 60 against DF 30")
-        << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 30 MF n -"} << "N"
-        << "SW DF MF";
-    QTest::newRow("MF 59 against DF 30")
-        << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 29 MF n -"} << "N"
-        << "SW DF MF MF21";
+    QTest::newRow("MF 60 against DF 30") << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 30 MF n -"}
+                                         << "N"
+                                         << "SW DF MF";
+    QTest::newRow("MF 59 against DF 30") << QStringList{"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 29 MF n -"}
+                                         << "N"
+                                         << "SW DF MF MF21";
     QTest::newRow("substitute without a position ignored") << QStringList{"MF 10 - - S1"} << "N"
                                                            << "SW";
 }
 
-void TestChecker::lamps() {
+void TestChecker::lamps()
+{
     QFETCH(QStringList, rows);
     QFETCH(QString, tactic);
     QFETCH(QString, lit);
     const CheckResult r = checkLineup(squad(rows), tactic);
     QStringList on;
-    if (r.gk) on << "GK";
-    if (r.sw) on << "SW";
-    if (r.df) on << "DF";
-    if (r.mf) on << "MF";
-    if (r.fw) on << "FW";
-    if (r.starting11) on << "11";
-    if (r.fiveSubs) on << "subs";
-    if (r.mf21) on << "MF21";
-    if (r.fw21 == FwLamp::Red) on << "FW21red";
-    if (r.fw21 == FwLamp::Green) on << "FW21green";
+    if (r.gk)
+        on << "GK";
+    if (r.sw)
+        on << "SW";
+    if (r.df)
+        on << "DF";
+    if (r.mf)
+        on << "MF";
+    if (r.fw)
+        on << "FW";
+    if (r.starting11)
+        on << "11";
+    if (r.fiveSubs)
+        on << "subs";
+    if (r.mf21)
+        on << "MF21";
+    if (r.fw21 == FwLamp::Red)
+        on << "FW21red";
+    if (r.fw21 == FwLamp::Green)
+        on << "FW21green";
     QCOMPARE(on.join(' '), lit);
 }
 
-void TestChecker::conversionErrorStopsTheCheck_data() {
+void TestChecker::conversionErrorStopsTheCheck_data()
+{
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("message");
     QTest::newRow("SL not a number") << "MF x1 MF n -"
@@ -173,7 +190,8 @@ void TestChecker::conversionErrorStopsTheCheck_data() {
                                  << "'X' is not a valid integer value";
 }
 
-void TestChecker::conversionErrorStopsTheCheck() {
+void TestChecker::conversionErrorStopsTheCheck()
+{
     QFETCH(QString, row);
     QFETCH(QString, message);
     try {

@@ -18,7 +18,8 @@ private slots:
     void ownRosterAsOpponentIsRefused();
 };
 
-void TestRoster::sampleRosterFillsGridLabelsAndLists() {
+void TestRoster::sampleRosterFillsGridLabelsAndLists()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     QCOMPARE(FileDialog::takeAsked().value(0).title, QString("Open Roster File"));
@@ -41,7 +42,8 @@ void TestRoster::sampleRosterFillsGridLabelsAndLists() {
     QVERIFY(shownBoxes().isEmpty());
 }
 
-void TestRoster::blankLinesBeforeTheHeaderAreSkipped() {
+void TestRoster::blankLinesBeforeTheHeaderAreSkipped()
+{
     Window w;
     writeBytes(w.path("b.ros"), "\r\n\r\n" + readBytes(sample("HLU.ros")));
     w.openRoster(w.path("b.ros"));
@@ -52,7 +54,8 @@ void TestRoster::blankLinesBeforeTheHeaderAreSkipped() {
     QCOMPARE(w.form->AbbLabel->text(), QString("HLU"));
 }
 
-void TestRoster::headerWithoutManagerKeepsTheManagerLine() {
+void TestRoster::headerWithoutManagerKeepsTheManagerLine()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     writeBytes(w.path("t.ros"), "TWO,Two Fields\r\nSmith,1,10,DF,3\r\n");
@@ -63,7 +66,8 @@ void TestRoster::headerWithoutManagerKeepsTheManagerLine() {
     QCOMPARE(w.form->RosterStringGrid->rowCount(), 2);
 }
 
-void TestRoster::agesSortTraineesAndCoaches_data() {
+void TestRoster::agesSortTraineesAndCoaches_data()
+{
     QTest::addColumn<QString>("age");
     QTest::addColumn<bool>("trainee");
     QTest::newRow("1") << "1" << true;
@@ -72,7 +76,8 @@ void TestRoster::agesSortTraineesAndCoaches_data() {
     QTest::newRow("-1") << "-1" << false;
 }
 
-void TestRoster::agesSortTraineesAndCoaches() {
+void TestRoster::agesSortTraineesAndCoaches()
+{
     QFETCH(QString, age);
     QFETCH(bool, trainee);
     Window w;
@@ -84,7 +89,8 @@ void TestRoster::agesSortTraineesAndCoaches() {
     QCOMPARE(w.cell(ColPlay, 1), QString()); // the trailing comma writes an empty Play cell
 }
 
-void TestRoster::rereadingKeepsTheLineupColumns() {
+void TestRoster::rereadingKeepsTheLineupColumns()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     w.place(4, "SW", "a");
@@ -95,7 +101,8 @@ void TestRoster::rereadingKeepsTheLineupColumns() {
     QCOMPARE(w.form->squadTable()[9].mid(ColPlay, 3), (QStringList{"DF", "n", "S3"}));
 }
 
-void TestRoster::badRosters_data() {
+void TestRoster::badRosters_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty file") << QByteArray() << "Error|List index out of bounds (0)|OK";
@@ -108,7 +115,8 @@ void TestRoster::badRosters_data() {
     QTest::newRow("binary") << binary << "Error|\"bad.ros\" is not a text file (line 1 holds a NUL byte).|OK";
 }
 
-void TestRoster::badRosters() {
+void TestRoster::badRosters()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     Window w;
@@ -122,7 +130,8 @@ void TestRoster::badRosters() {
     QCOMPARE(w.form->PTakeBox->count(), 25);
 }
 
-void TestRoster::ageThatIsNotANumberStopsTheLists() {
+void TestRoster::ageThatIsNotANumberStopsTheLists()
+{
     Window w;
     writeBytes(w.path("a.ros"), "AGE,Ages,Al\r\nAnn,1,10,DF,3\r\nBob,x,10,MF,3\r\nCy,0,10,FW,3\r\n\r\n");
     w.openRoster(w.path("a.ros"));
@@ -135,7 +144,8 @@ void TestRoster::ageThatIsNotANumberStopsTheLists() {
     QCOMPARE(w.form->AbbLabel->text(), QString("AGE"));
 }
 
-void TestRoster::opponentRoster() {
+void TestRoster::opponentRoster()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     writeBytes(w.path("opp.ros"), "OPP,Opponents\r\nAnn,1,10,DF,3\r\n\r\nBob,2,10,MF,3\r\n,3,4,MF\r\n");
@@ -148,7 +158,8 @@ void TestRoster::opponentRoster() {
     QCOMPARE(w.form->OppPlayers.size(), 2);
 }
 
-void TestRoster::ownRosterAsOpponentIsRefused() {
+void TestRoster::ownRosterAsOpponentIsRefused()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     FileDialog::queueAnswer(sample("RVR.ros"));

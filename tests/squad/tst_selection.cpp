@@ -7,7 +7,8 @@
 namespace {
 // Rows of the RVR sample by position: GK 1-2, SW 3, SD 4, DF 5-8, DM 9-10, MF 11-13, MA 14-15, WG 16-17,
 // FW 18-20, UT 21-22, DF 23, MF 24, FW 25.
-void buildFullLineup(Window& w) {
+void buildFullLineup(Window& w)
+{
     w.place(1, "GK");
     w.place(3, "SW");
     for (int r : {5, 6, 7, 8})
@@ -21,11 +22,13 @@ void buildFullLineup(Window& w) {
         w.makeSub(r, slot++);
 }
 
-QString lamps(const Window& w) {
+QString lamps(const Window& w)
+{
     QStringList on;
-    for (const char* name : {"valGKLed", "valSWLed", "valDFLed", "valMFLed", "valFWLed", "starting11Led",
-                             "subsLed", "MF21Led", "FW21Led"})
-        if (w.find<TLed>(name)->isLit()) on << QString(name).remove("val").remove("Led");
+    for (const char* name :
+         {"valGKLed", "valSWLed", "valDFLed", "valMFLed", "valFWLed", "starting11Led", "subsLed", "MF21Led", "FW21Led"})
+        if (w.find<TLed>(name)->isLit())
+            on << QString(name).remove("val").remove("Led");
     return on.join(' ');
 }
 } // namespace
@@ -45,7 +48,8 @@ private slots:
     void newLineup();
 };
 
-void TestSelection::popupMenusAsTheManagerSeesThem() {
+void TestSelection::popupMenusAsTheManagerSeesThem()
+{
     Window w;
     QCOMPARE(w.form->PlayPopup->defaultAction(), w.action("deselectPlay"));
     QCOMPARE(w.action("deselectPlay")->text(), QString("[deselect]"));
@@ -65,15 +69,16 @@ void TestSelection::popupMenusAsTheManagerSeesThem() {
     QStringList subs;
     for (QAction* a : w.form->SubPopup->actions())
         subs << (a->isSeparator() ? QString("-") : QString(a->text() + "=" + a->toolTip()));
-    QCOMPARE(subs, (QStringList{"[deselect]=not a sub", "-", "S 1=1st sub", "S 2=2nd Sub", "S 3=3rd Sub",
-                                "S 4=4th Sub", "S 5=5th Sub"}));
+    QCOMPARE(subs, (QStringList{"[deselect]=not a sub", "-", "S 1=1st sub", "S 2=2nd Sub", "S 3=3rd Sub", "S 4=4th Sub",
+                                "S 5=5th Sub"}));
     QStringList lots;
     for (QAction* a : w.form->LOTPopup->actions())
         lots << (a->isSeparator() ? "-" : a->text());
     QCOMPARE(lots, (QStringList{"[Deselect]", "-", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
 }
 
-void TestSelection::gridClickRules_data() {
+void TestSelection::gridClickRules_data()
+{
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("opens");
@@ -85,7 +90,8 @@ void TestSelection::gridClickRules_data() {
     QTest::newRow("header row") << 0 << int(ColPlay) << "";
 }
 
-void TestSelection::gridClickRules() {
+void TestSelection::gridClickRules()
+{
     QFETCH(int, row);
     QFETCH(int, col);
     QFETCH(QString, opens);
@@ -98,12 +104,12 @@ void TestSelection::gridClickRules() {
     w.form->SubPopup->hide();
 }
 
-void TestSelection::playerStates_data() {
+void TestSelection::playerStates_data()
+{
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("items"); // pop-up items in order, "sub:" for the Subs menu
     QTest::addColumn<QStringList>("cells"); // Play, Style, Subs afterwards
-    QTest::newRow("S 3 for a DM without position")
-        << 9 << QStringList{"sub:popSub3"} << QStringList{"DF", "n", "S3"};
+    QTest::newRow("S 3 for a DM without position") << 9 << QStringList{"sub:popSub3"} << QStringList{"DF", "n", "S3"};
     QTest::newRow("S 2 for a placed MF keeps it")
         << 11 << QStringList{"aggressiveMF", "sub:popSub2"} << QStringList{"MF", "a", "S2"};
     QTest::newRow("S 1 for a WG in LGM") << 16 << QStringList{"sub:popSub1"} << QStringList{"WG", "n", "S1"};
@@ -118,7 +124,8 @@ void TestSelection::playerStates_data() {
         << 9 << QStringList{"sub:popSub3", "sub:subDeselect"} << QStringList{"DF", "n", ""};
 }
 
-void TestSelection::playerStates() {
+void TestSelection::playerStates()
+{
     QFETCH(int, row);
     QFETCH(QStringList, items);
     QFETCH(QStringList, cells);
@@ -135,7 +142,8 @@ void TestSelection::playerStates() {
     QCOMPARE(w.cell(ColConditionals, row), QString("keep"));
 }
 
-void TestSelection::lampsAndTotalsFollowEveryChange() {
+void TestSelection::lampsAndTotalsFollowEveryChange()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     QCOMPARE(lamps(w), QString());
@@ -161,7 +169,8 @@ void TestSelection::lampsAndTotalsFollowEveryChange() {
     QVERIFY(!w.find<TLed>("subsLed")->isLit());
 }
 
-void TestSelection::conversionErrorKeepsLampsAndTotals() {
+void TestSelection::conversionErrorKeepsLampsAndTotals()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     w.place(1, "GK");
@@ -173,7 +182,8 @@ void TestSelection::conversionErrorKeepsLampsAndTotals() {
     QCOMPARE(lamps(w), QString("GK SW"));
 }
 
-void TestSelection::traineesAndCoaches() {
+void TestSelection::traineesAndCoaches()
+{
     Window w;
     w.openRoster(sample("RVR.ros"));
     auto choose = [](QComboBox* box, int index) {
@@ -182,8 +192,7 @@ void TestSelection::traineesAndCoaches() {
     };
     for (int i = 0; i < 5; ++i)
         choose(w.form->TPBox, i);
-    QCOMPARE(Window::items(w.form->TPListBox),
-             (QStringList{"Joe Blake", "Max Weber", "Ryan Cole", "Will Stone"}));
+    QCOMPARE(Window::items(w.form->TPListBox), (QStringList{"Joe Blake", "Max Weber", "Ryan Cole", "Will Stone"}));
     QCOMPARE(shownBoxes(), QStringList{"Training Problem|Four players already chosen.|OK"});
     QCOMPARE(w.form->TPBox->currentIndex(), -1);
     for (int i : {0, 0, 1, 2, 3})
@@ -200,7 +209,8 @@ void TestSelection::traineesAndCoaches() {
     QCOMPARE(list->count(), 3);
 }
 
-void TestSelection::newLineup_data() {
+void TestSelection::newLineup_data()
+{
     QTest::addColumn<bool>("autoIncrease");
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
@@ -210,13 +220,15 @@ void TestSelection::newLineup_data() {
     QTest::newRow("without auto increase") << false << 3 << 3;
 }
 
-void TestSelection::newLineup() {
+void TestSelection::newLineup()
+{
     QFETCH(bool, autoIncrease);
     QFETCH(int, before);
     QFETCH(int, after);
     Window w;
     w.openRoster(sample("RVR.ros"));
-    if (autoIncrease) w.action("MenuAutoIncr")->trigger();
+    if (autoIncrease)
+        w.action("MenuAutoIncr")->trigger();
     buildFullLineup(w);
     const QString lit = lamps(w);
     w.form->setCell(ColConditionals, 1, QString(25, ','));

@@ -10,7 +10,8 @@ private slots:
     void sixDefendersShowFiveOnThePitch();
 };
 
-void TestViewer::teamInformationLines() {
+void TestViewer::teamInformationLines()
+{
     const ViewerTexts v = buildViewerTexts(readTextLines(fixture("RVR1_tactics.txt")), "6");
     const QStringList expected = {
         "HomeBonus: 6            Starting Tactic: O",
@@ -26,7 +27,8 @@ void TestViewer::teamInformationLines() {
     QCOMPARE(v.teamInfo, expected);
 }
 
-void TestViewer::playerLinesAndPitch442() {
+void TestViewer::playerLinesAndPitch442()
+{
     QStringList lines = readTextLines(fixture("RVR3_plain.txt"));
     // make it a 4-4-2: the sweeper plays MF
     lines[3] = "MF,Björn Ødegård,n," + QString(25, ',');
@@ -43,7 +45,8 @@ void TestViewer::playerLinesAndPitch442() {
     QCOMPARE(v.pitch, expected);
 }
 
-void TestViewer::sixDefendersShowFiveOnThePitch() {
+void TestViewer::sixDefendersShowFiveOnThePitch()
+{
     QStringList lines = readTextLines(fixture("RVR3_plain.txt"));
     lines[8] = "DF,Sam Whitley,n," + QString(25, ','); // fifth DF
     lines[9] = "DF,Rory Byrne,n," + QString(25, ',');  // sixth DF

@@ -14,29 +14,29 @@ private slots:
     void stepValue();
 };
 
-void TestEncodings::tacticConditions_data() {
+void TestEncodings::tacticConditions_data()
+{
     QTest::addColumn<QStringList>("c1"); // event, operator, value
     QTest::addColumn<QStringList>("c2");
     QTest::addColumn<QString>("coded");
     QTest::addColumn<QStringList>("readable");
-    QTest::newRow("both complete") << QStringList{"G", "<", "0"} << QStringList{"T", ">=", "60"}
-                                   << "G,<,0,T,>=,60"
+    QTest::newRow("both complete") << QStringList{"G", "<", "0"} << QStringList{"T", ">=", "60"} << "G,<,0,T,>=,60"
                                    << QStringList{"Goal Difference is less than 0",
                                                   "and Game Time is more than or equal to 60 Minutes"};
     QTest::newRow("only first") << QStringList{"G", ">", "1"} << QStringList{"", "", "0"} << "G,>,1,,,"
                                 << QStringList{"Goal Difference is greater than 1"};
     QTest::newRow("event without operator")
         << QStringList{"T", "", "5"} << QStringList{"", "", "0"} << "T,,,,," << QStringList{};
-    QTest::newRow("nothing chosen") << QStringList{"", "", "0"} << QStringList{"", "", "0"} << ",,,,,"
-                                    << QStringList{};
-    QTest::newRow("second only, no and") << QStringList{"G", "", "3"} << QStringList{"T", "=", "45"}
-                                         << "G,,,T,=,45" << QStringList{"Game Time is equal to 45 Minutes"};
+    QTest::newRow("nothing chosen") << QStringList{"", "", "0"} << QStringList{"", "", "0"} << ",,,,," << QStringList{};
+    QTest::newRow("second only, no and") << QStringList{"G", "", "3"} << QStringList{"T", "=", "45"} << "G,,,T,=,45"
+                                         << QStringList{"Game Time is equal to 45 Minutes"};
     QTest::newRow("second without operator")
         << QStringList{"G", "<=", "-1"} << QStringList{"T", "", "9"} << "G,<=,-1,T,,"
         << QStringList{"Goal Difference is less than or equal to -1"};
 }
 
-void TestEncodings::tacticConditions() {
+void TestEncodings::tacticConditions()
+{
     QFETCH(QStringList, c1);
     QFETCH(QStringList, c2);
     QFETCH(QString, coded);
@@ -47,13 +47,15 @@ void TestEncodings::tacticConditions() {
     QCOMPARE(coded.count(','), 5);
 }
 
-void TestEncodings::strategyCodes() {
+void TestEncodings::strategyCodes()
+{
     QCOMPARE(strategyCode("Stalling"), QString("S"));
     QCOMPARE(strategyCode("Super"), strategyCode("Stalling"));
     QCOMPARE(strategyCode(""), QString());
 }
 
-void TestEncodings::conditionalsCellRoundTrip() {
+void TestEncodings::conditionalsCellRoundTrip()
+{
     const Conditional a{{"T", ">=", "60"}, {"G", "<", "0"}, "S1", "FW"};
     const QString cell = encodeConditionalsCell("", "", a, {}, {});
     QCOMPARE(cell, QString(",,T,>=,60,G,<,0,S1,FW") + QString(16, ','));
@@ -66,7 +68,8 @@ void TestEncodings::conditionalsCellRoundTrip() {
     QCOMPARE(conditionalPositions(true).size(), 9);
 }
 
-void TestEncodings::decodeFieldCounts_data() {
+void TestEncodings::decodeFieldCounts_data()
+{
     QTest::addColumn<QString>("cell");
     QTest::addColumn<int>("fields");
     QTest::newRow("25 commas") << QString(25, ',') << 26;
@@ -75,13 +78,15 @@ void TestEncodings::decodeFieldCounts_data() {
     QTest::newRow("trailing comma") << "a," << 2;
 }
 
-void TestEncodings::decodeFieldCounts() {
+void TestEncodings::decodeFieldCounts()
+{
     QFETCH(QString, cell);
     QFETCH(int, fields);
     QCOMPARE(decodeConditionalsCell(cell).size(), fields);
 }
 
-void TestEncodings::stepValue_data() {
+void TestEncodings::stepValue_data()
+{
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("event");
     QTest::addColumn<bool>("fifteen");
@@ -107,7 +112,8 @@ void TestEncodings::stepValue_data() {
                                                    << "T" << false << true << "6";
 }
 
-void TestEncodings::stepValue() {
+void TestEncodings::stepValue()
+{
     QFETCH(QString, value);
     QFETCH(QString, event);
     QFETCH(bool, fifteen);

@@ -12,39 +12,45 @@ const QByteArray kPresets = "[Options]\r\nLeague=LGM\r\n[LGMTTacs]\r\nhowmany=4\
                             "Stalling\r\nT3=Super\r\nT4=Longball\r\n"
                             "[MSWLTTacs]\r\nhowmany=3\r\nT1=Pressing\r\nT2=Ball Control\r\n";
 
-void choose(QComboBox* box, const QString& text) {
+void choose(QComboBox* box, const QString& text)
+{
     box->setCurrentIndex(box->findText(text));
 }
 
 // Opens the team tactics editor, runs `steps` in it, and waits until it has closed.
-void withTeamTactics(Window& w, std::function<void(TTeamTacticForm*)> steps) {
+void withTeamTactics(Window& w, std::function<void(TTeamTacticForm*)> steps)
+{
     bool ran = false;
     whenModal([&](QWidget* dialog) {
         auto* form = qobject_cast<TTeamTacticForm*>(dialog);
         QVERIFY(form);
         steps(form);
         ran = true;
-        if (form->isVisible()) form->reject();
+        if (form->isVisible())
+            form->reject();
     });
     w.form->MatchTacBtnWithColor1->click();
     QVERIFY(ran);
 }
 
 // Opens the conditionals editor on a player's cell by clicking it, runs `steps`, waits until it closed.
-void withConditionals(Window& w, int row, std::function<void(TPlayCondForm*)> steps) {
+void withConditionals(Window& w, int row, std::function<void(TPlayCondForm*)> steps)
+{
     bool ran = false;
     whenModal([&](QWidget* dialog) {
         auto* form = qobject_cast<TPlayCondForm*>(dialog);
         QVERIFY(form);
         steps(form);
         ran = true;
-        if (form->isVisible()) form->reject();
+        if (form->isVisible())
+            form->reject();
     });
     w.clickGrid(row, ColConditionals);
     QVERIFY(ran);
 }
 
-QStringList listItems(QListWidget* list) {
+QStringList listItems(QListWidget* list)
+{
     return Window::items(list);
 }
 } // namespace
@@ -71,7 +77,8 @@ private slots:
     void bothEditorsReachTheLineupFile();
 };
 
-void TestTacticEditors::teamTacticsOpensOnlyWithARoster() {
+void TestTacticEditors::teamTacticsOpensOnlyWithARoster()
+{
     Window w(kPresets);
     w.form->MatchTacBtnWithColor1->click(); // no roster: nothing opens, nothing runs
     QVERIFY(!QApplication::activeModalWidget());
@@ -79,7 +86,8 @@ void TestTacticEditors::teamTacticsOpensOnlyWithARoster() {
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-void TestTacticEditors::presetsAndStartingStrategy_data() {
+void TestTacticEditors::presetsAndStartingStrategy_data()
+{
     QTest::addColumn<QByteArray>("league");
     QTest::addColumn<QString>("teamTactic");
     QTest::addColumn<QStringList>("presets");
@@ -94,7 +102,8 @@ void TestTacticEditors::presetsAndStartingStrategy_data() {
         << QByteArray("FULL") << "B" << QStringList{"Pressing", "Ball Control", "test"} << "Ball Control";
 }
 
-void TestTacticEditors::presetsAndStartingStrategy() {
+void TestTacticEditors::presetsAndStartingStrategy()
+{
     QFETCH(QByteArray, league);
     QFETCH(QString, teamTactic);
     QFETCH(QStringList, presets);
@@ -125,7 +134,8 @@ void TestTacticEditors::presetsAndStartingStrategy() {
     QCOMPARE(w.form->TeamTactic, start.left(1));
 }
 
-void TestTacticEditors::buildingAndAddingTactics() {
+void TestTacticEditors::buildingAndAddingTactics()
+{
     Window w(kPresets);
     w.openRoster(sample("RVR.ros"));
     withTeamTactics(w, [](TTeamTacticForm* f) {
@@ -138,8 +148,7 @@ void TestTacticEditors::buildingAndAddingTactics() {
         f->CTacVal2->setText("60");
         choose(f->TeamStratBox1, "Stalling");
         QCOMPARE(listItems(f->ListNewTac1),
-                 (QStringList{"Goal Difference is less than 0",
-                              "and Game Time is more than or equal to 60 Minutes"}));
+                 (QStringList{"Goal Difference is less than 0", "and Game Time is more than or equal to 60 Minutes"}));
         f->AddTacButton1->click();
         f->AddTacButton1->click(); // the same tactic again
         f->ResetTacButton->click();
@@ -162,7 +171,8 @@ void TestTacticEditors::buildingAndAddingTactics() {
     QCOMPARE(w.form->TeamTactic, QString("N"));
 }
 
-void TestTacticEditors::valueRuleAndSpins() {
+void TestTacticEditors::valueRuleAndSpins()
+{
     Window w(kPresets);
     w.openRoster(sample("RVR.ros"));
     w.form->TimeStepsOn = true;
@@ -191,7 +201,8 @@ void TestTacticEditors::valueRuleAndSpins() {
     QVERIFY(w.form->TimeStepsOn); // the editor's box is not stored
 }
 
-void TestTacticEditors::deleteMoveAndReset() {
+void TestTacticEditors::deleteMoveAndReset()
+{
     Window w(kPresets);
     w.openRoster(sample("RVR.ros"));
     w.form->TacticChanges = {"A", "B", "C"};
@@ -224,7 +235,8 @@ void TestTacticEditors::deleteMoveAndReset() {
     QCOMPARE(w.form->TacticChanges, (QStringList{"A", "C"}));
 }
 
-void TestTacticEditors::cancelHandsNothingBack() {
+void TestTacticEditors::cancelHandsNothingBack()
+{
     Window w(kPresets);
     w.openRoster(sample("RVR.ros"));
     w.form->TacticChanges = {"G,>,1,,,,L"};
@@ -249,7 +261,8 @@ void TestTacticEditors::cancelHandsNothingBack() {
     QCOMPARE(w.form->FW21Led->color(), QColor(0, 170, 0));
 }
 
-void TestTacticEditors::conditionalsEditorControls_data() {
+void TestTacticEditors::conditionalsEditorControls_data()
+{
     QTest::addColumn<QByteArray>("league");
     QTest::addColumn<bool>("marks");
     QTest::addColumn<QStringList>("positions");
@@ -258,7 +271,8 @@ void TestTacticEditors::conditionalsEditorControls_data() {
                           << QStringList{"GK", "SW", "DF", "MF", "WG", "FW", "p", "n", "a"};
 }
 
-void TestTacticEditors::conditionalsEditorControls() {
+void TestTacticEditors::conditionalsEditorControls()
+{
     QFETCH(QByteArray, league);
     QFETCH(bool, marks);
     QFETCH(QStringList, positions);
@@ -271,7 +285,8 @@ void TestTacticEditors::conditionalsEditorControls() {
         QCOMPARE(f->windowTitle(), QString("Player Conditionals"));
         QCOMPARE(f->playerLabel->text(), QString("Björn Ødegård"));
         QCOMPARE(f->MarkPanel->isVisible(), marks);
-        if (marks) QCOMPARE(Window::items(f->MP1Combo), (QStringList{"", "Ann", "Bob"}));
+        if (marks)
+            QCOMPARE(Window::items(f->MP1Combo), (QStringList{"", "Ann", "Bob"}));
         for (const char* box : {"PosBoxA", "PosBoxB", "PosBoxC"})
             QCOMPARE(Window::items(f->findChild<QComboBox*>(box)), positions);
         QCOMPARE(Window::items(f->findChild<QComboBox*>("ActionBoxB")),
@@ -287,19 +302,20 @@ void TestTacticEditors::conditionalsEditorControls() {
     QVERIFY(!w.form->starting11Led->isLit());
 }
 
-void TestTacticEditors::doneThenReopenShowsTheSameChoices_data() {
+void TestTacticEditors::doneThenReopenShowsTheSameChoices_data()
+{
     QTest::addColumn<QByteArray>("league");
     QTest::addColumn<QString>("cell");
     QTest::newRow("LGM, A only") << QByteArray("LGM") << ",,T,>=,60,G,<,0,S1,FW" + QString(16, ',');
-    QTest::newRow("LGM, all three") << QByteArray("LGM")
-                                    << ",,G,>,1,T,>,45,C,DF,T,=,70,,,,S2,,,,,G,<=,-1,S5,GK";
+    QTest::newRow("LGM, all three") << QByteArray("LGM") << ",,G,>,1,T,>,45,C,DF,T,=,70,,,,S2,,,,,G,<=,-1,S5,GK";
     QTest::newRow("LGM, letters kept") << QByteArray("LGM") << ",,G,,abc,,,,,SW" + QString(16, ',');
     QTest::newRow("MSWL, marks and styles")
         << QByteArray("FULL") << "Ann,Zed,T,<,30,,,,S3,a,,,,,,,,WG,G,=,0,T,>,80,C,p";
     QTest::newRow("MSWL, empty") << QByteArray("FULL") << QString(25, ',');
 }
 
-void TestTacticEditors::doneThenReopenShowsTheSameChoices() {
+void TestTacticEditors::doneThenReopenShowsTheSameChoices()
+{
     QFETCH(QByteArray, league);
     QFETCH(QString, cell);
     QByteArray ini = kPresets;
@@ -314,30 +330,32 @@ void TestTacticEditors::doneThenReopenShowsTheSameChoices() {
     }
 }
 
-void TestTacticEditors::readingACellField_data() {
+void TestTacticEditors::readingACellField_data()
+{
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("index");
     QTest::newRow("g in field 3 selects G") << ",,g" + QString(23, ',') << "CEventBoxA1" << 0;
     QTest::newRow("g in field 6 selects nothing") << ",,,,,g" + QString(20, ',') << "CEventBoxA2" << -1;
     QTest::newRow("lower case operator in field 4") << ",,,>=" + QString(22, ',') << "ConditBoxA1" << 1;
-    QTest::newRow("WG in LGM selects nothing")
-        << QString(9, ',') + "WG" + QString(16, ',') << "PosBoxA" << -1;
+    QTest::newRow("WG in LGM selects nothing") << QString(9, ',') + "WG" + QString(16, ',') << "PosBoxA" << -1;
     QTest::newRow("s1 is not S1") << QString(8, ',') + "s1" + QString(17, ',') << "ActionBoxA" << -1;
 }
 
-void TestTacticEditors::readingACellField() {
+void TestTacticEditors::readingACellField()
+{
     QFETCH(QString, cell);
     QFETCH(QString, control);
     QFETCH(int, index);
     Window w(kPresets);
     w.openRoster(sample("RVR.ros"));
     w.form->setCell(ColConditionals, 5, cell);
-    withConditionals(
-        w, 5, [&](TPlayCondForm* f) { QCOMPARE(f->findChild<QComboBox*>(control)->currentIndex(), index); });
+    withConditionals(w, 5,
+                     [&](TPlayCondForm* f) { QCOMPARE(f->findChild<QComboBox*>(control)->currentIndex(), index); });
 }
 
-void TestTacticEditors::spinsResetsCancelAndCloseBox() {
+void TestTacticEditors::spinsResetsCancelAndCloseBox()
+{
     Window w(kPresets);
     w.openRoster(sample("RVR.ros"));
     w.form->TimeStepsOn = true;
@@ -362,7 +380,8 @@ void TestTacticEditors::spinsResetsCancelAndCloseBox() {
     QCOMPARE(w.cell(ColConditionals, 5), QString());
 }
 
-void TestTacticEditors::commasAreRefusedAtEntry() {
+void TestTacticEditors::commasAreRefusedAtEntry()
+{
     QByteArray ini = kPresets;
     ini.replace("League=LGM", "League=FULL");
     Window w(ini);
@@ -384,7 +403,8 @@ void TestTacticEditors::commasAreRefusedAtEntry() {
     });
 }
 
-void TestTacticEditors::longCellOpensSafely() {
+void TestTacticEditors::longCellOpensSafely()
+{
     Window w(kPresets);
     w.openRoster(sample("RVR.ros"));
     const QString cell = ",,T,>,12345678," + QString(300, 'x') + QString(40, ',');
@@ -396,7 +416,8 @@ void TestTacticEditors::longCellOpensSafely() {
     QCOMPARE(w.cell(ColConditionals, 5), cell);
 }
 
-void TestTacticEditors::bothEditorsReachTheLineupFile() {
+void TestTacticEditors::bothEditorsReachTheLineupFile()
+{
     Window w(kPresets);
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));

@@ -1,0 +1,171 @@
+#include "app/Formsizeunit.h"
+#include "testutil.h"
+
+#include <QGroupBox>
+#include <QRegion>
+#include <QTabWidget>
+
+namespace {
+QString checkedSize(const Window& w)
+{
+    QStringList on;
+    for (const char* name : {"size640Menu", "size800Menu", "size1024Menu", "sizeCustMenu"})
+        if (w.action(name)->isChecked())
+            on << name;
+    return on.join(' ');
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void presetSizes_data();
+    void presetSizes();
+    void largeWindowGeometry();
+    void customSizeIsKeptForTheNextStart();
+    void draggingBelowTheMinimumSpringsBack();
+    void storedSizeAtStartUp_data();
+    void storedSizeAtStartUp();
+    void outlineContainsAndExcludes_data();
+    void outlineContainsAndExcludes();
+};
+
+void TestLayout::presetSizes_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QSize>("grid");
+    QTest::addColumn<QSize>("pages");
+    QTest::newRow("640 x 480") << "size640Menu" << QSize(680, 480) << QSize(390, 315) << QSize(667, 373);
+    QTest::newRow("800 x 600") << "size800Menu" << QSize(796, 512) << QSize(511, 342) << QSize(786, 404);
+    QTest::newRow("1024 x 768") << "size1024Menu" << QSize(1020, 680) << QSize(735, 510) << QSize(1010, 572);
+}
+
+void TestLayout::presetSizes()
+{
+    QFETCH(QString, item);
+    QFETCH(QSize, window);
+    QFETCH(QSize, grid);
+    QFETCH(QSize, pages);
+    Window w;
+    w.action(item)->trigger();
+    settle();
+    QCOMPARE(w.form->outerSize(), window);
+    QCOMPARE(checkedSize(w), item);
+    QCOMPARE(w.form->RosterStringGrid->size(), grid);
+    QCOMPARE(w.form->MainPageControl->size(), pages);
+    QVERIFY(readBytes(w.iniPath).contains(
+        QByteArray("ScreenRes=" + item.mid(4, item.indexOf("Menu") - 4).toLatin1() + "\r\n")));
+}
+
+void TestLayout::largeWindowGeometry()
+{
+    Window w;
+    QTest::keyClick(w.form.get(), Qt::Key_F7);
+    settle();
+    QCOMPARE(w.form->outerSize(), QSize(1020, 680));
+    QCOMPARE(w.form->LUOptionsGroupBox->x(), 741);
+    QCOMPARE(w.form->LUTotalsGroupBox->x(), 741);
+    QCOMPARE(w.form->validPanel->x(), 380);
+    QCOMPARE(w.form->infoPanel->width(), 275);
+    QCOMPARE(w.form->TeamInfListBox->size(), QSize(460, 114));
+    QCOMPARE(w.form->StartersLabel->y(), 139);
+    QCOMPARE(w.form->StartersListBox->geometry(), QRect(20, 159, 460, 190));
+    QCOMPARE(w.form->SubstitutesLabel->y(), 359);
+    QCOMPARE(w.form->SubsListBox->geometry(), QRect(20, 379, 460, 114));
+    QCOMPARE(w.form->pitchPanel->x(), 510);
+    QCOMPARE(w.form->pitchPanel->width(), 380);
+}
+
+void TestLayout::customSizeIsKeptForTheNextStart()
+{
+    QByteArray ini;
+    {
+        Window w;
+        w.action("sizeCustMenu")->trigger();
+        QCOMPARE(checkedSize(w), QString("sizeCustMenu"));
+        ini = readBytes(w.iniPath);
+        QVERIFY(ini.contains("ScreenRes=999\r\nXRes=799\r\nYRes=600\r\n"));
+    }
+    Window again(ini);
+    settle();
+    QCOMPARE(again.form->outerSize(), QSize(799, 600));
+    QCOMPARE(checkedSize(again), QString("sizeCustMenu"));
+}
+
+void TestLayout::draggingBelowTheMinimumSpringsBack()
+{
+    Window w;
+    w.action("size800Menu")->trigger();
+    settle();
+    const QSize frame = w.form->outerSize() - w.form->size();
+    w.form->resize(QSize(600, 400) - frame); // as a drag of the frame does
+    settle();
+    QCOMPARE(w.form->outerSize(), QSize(680, 480));
+    QCOMPARE(checkedSize(w), QString());
+    QCOMPARE(w.form->RosterStringGrid->size(), QSize(390, 315));
+    QCOMPARE(w.form->SubsListBox->geometry(), QRect(20, 270, 280, 55));
+    QCOMPARE(w.form->pitchPanel->x(), 400);
+    QVERIFY(readBytes(w.iniPath).contains("ScreenRes=800\r\n"));
+    w.form->resize(QSize(900, 700) - frame);
+    settle();
+    QCOMPARE(w.form->outerSize(), QSize(900, 700));
+    QCOMPARE(w.form->RosterStringGrid->size(), QSize(615, 530));
+}
+
+void TestLayout::storedSizeAtStartUp_data()
+{
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("700 keeps the designed size") << QByteArray("ScreenRes=700") << QSize(799, 600) << "";
+    QTest::newRow("640") << QByteArray("ScreenRes=640") << QSize(680, 480) << "size640Menu";
+    QTest::newRow("1024") << QByteArray("ScreenRes=1024") << QSize(1020, 680) << "size1024Menu";
+    QTest::newRow("999 without sizes") << QByteArray("ScreenRes=999") << QSize(796, 512) << "sizeCustMenu";
+    QTest::newRow("999 with sizes") << QByteArray("ScreenRes=999\r\nXRes=900\r\nYRes=650") << QSize(900, 650)
+                                    << "sizeCustMenu";
+}
+
+void TestLayout::storedSizeAtStartUp()
+{
+    QFETCH(QByteArray, options);
+    QFETCH(QSize, window);
+    QFETCH(QString, checked);
+    Window w("[Options]\r\n" + options + "\r\n");
+    settle();
+    QCOMPARE(w.form->outerSize(), window);
+    QCOMPARE(checkedSize(w), checked);
+}
+
+void TestLayout::outlineContainsAndExcludes_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("top left corner") << QPoint(0, 0) << false;
+    QTest::newRow("top band") << QPoint(400, 45) << true;
+    QTest::newRow("left of the body") << QPoint(1, 300) << false;
+    QTest::newRow("body") << QPoint(3, 300) << true;
+    QTest::newRow("right edge of the body") << QPoint(795, 300) << false;
+    QTest::newRow("just inside the right edge") << QPoint(794, 300) << true;
+    QTest::newRow("body bottom") << QPoint(400, 558) << true;
+    QTest::newRow("below the body, right of the tab") << QPoint(500, 570) << false;
+    QTest::newRow("bottom tab") << QPoint(100, 570) << true;
+    QTest::newRow("bottom tab left edge") << QPoint(0, 562) << true;
+    QTest::newRow("below the tab") << QPoint(100, 581) << false;
+}
+
+void TestLayout::outlineContainsAndExcludes()
+{
+    QFETCH(QPoint, point);
+    QFETCH(bool, inside);
+    QCOMPARE(windowOutline(799, 600).contains(point), inside);
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
