@@ -78,6 +78,8 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     buildTopStrip(central);
     MainPageControl = named(new QTabWidget(central), QStringLiteral("MainPageControl"));
     MainPageControl->setTabPosition(QTabWidget::South);
+    // The tabs must fit the rounded tab piece at the window's lower left (390 pixels).
+    MainPageControl->setStyleSheet(QStringLiteral("QTabBar { font-size: 7pt; } QTabBar::tab { padding: 2px 4px; }"));
     MainPageControl->setGeometry(2, 60, 789, 492);
     buildMainSheet();
     buildLineupSheet();
@@ -228,7 +230,8 @@ void TSQMainForm::buildMenus()
 void TSQMainForm::buildTopStrip(QWidget* central)
 {
     ToolBar1 = named(new QToolBar(central), QStringLiteral("ToolBar1"));
-    ToolBar1->setGeometry(0, 2, 104, 30);
+    ToolBar1->setGeometry(0, 2, 104, 28);
+    ToolBar1->setStyleSheet(QStringLiteral("QToolBar { spacing: 1px; padding: 0px; border: none; }"));
     ToolBar1->setIconSize(QSize(18, 18));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
@@ -242,7 +245,7 @@ void TSQMainForm::buildTopStrip(QWidget* central)
         {&NewToolbarBtn, "NewToolbarBtn", QStyle::SP_FileIcon, "New Lineup - resets for next match", NewLineupMenu},
         {&OpenToolbarBtn, "OpenToolbarBtn", QStyle::SP_DialogOpenButton, "Open Roster File", OpenSubMenu},
         {&SaveToolbarBtn, "SaveToolbarBtn", QStyle::SP_DialogSaveButton, "Save Current Lineup", SaveLineupMenu},
-        {&HelpToolbarBtn, "HelpToolbarBtn", QStyle::SP_DialogHelpButton, "Help on SQDT", Help1}};
+        {&HelpToolbarBtn, "HelpToolbarBtn", QStyle::SP_MessageBoxQuestion, "Help on SQDT", Help1}};
     for (const auto& b : buttons) {
         auto* button = named(new QToolButton(ToolBar1), QString::fromLatin1(b.name));
         button->setIcon(style()->standardIcon(b.icon));
@@ -250,6 +253,7 @@ void TSQMainForm::buildTopStrip(QWidget* central)
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setFixedSize(24, 24);
+        button->setIconSize(QSize(18, 18));
         QAction* action = b.action;
         connect(button, &QToolButton::clicked, action, &QAction::trigger);
         ToolBar1->addWidget(button);
@@ -328,7 +332,7 @@ void TSQMainForm::buildMainSheet()
     label(QStringLiteral("Match No."), g, 124, 22, QStringLiteral("MatchLabel"));
     MatchNoComboBox = dropDown(QStringLiteral("MatchNoComboBox"), g, QRect(192, 18, 60, 22));
     label(QStringLiteral("Home Bonus"), g, 8, 50, QStringLiteral("Label2"));
-    HBCombo = dropDown(QStringLiteral("HBCombo"), g, QRect(80, 46, 50, 22));
+    HBCombo = dropDown(QStringLiteral("HBCombo"), g, QRect(84, 46, 48, 22));
     label(QStringLiteral("Opponent"), g, 138, 50, QStringLiteral("OppLabel"));
     ChooseOppButton = named(new QPushButton(QStringLiteral("None"), g), QStringLiteral("ChooseOppButton"));
     ChooseOppButton->setGeometry(196, 45, 62, 24);
@@ -380,9 +384,7 @@ void TSQMainForm::buildMainSheet()
     LineupTotGrid->setFont(totals);
     LineupTotGrid->setEnabled(false);
     // Disabled for the user, but the figures stay as readable as enabled text.
-    QPalette totalsPalette = LineupTotGrid->palette();
-    totalsPalette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-    LineupTotGrid->setPalette(totalsPalette);
+    LineupTotGrid->setStyleSheet(LineupTotGrid->styleSheet() + QStringLiteral(" QTableView:disabled { color: black; }"));
 }
 
 void TSQMainForm::buildLineupSheet()

@@ -14,6 +14,7 @@ TStringGrid::TStringGrid(const QString& name, int columns, int rows, bool fixedC
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     setCornerButtonEnabled(false);
     setStyleSheet(QStringLiteral("QTableView::item { padding: 0px 2px; }"));
 }
@@ -22,11 +23,7 @@ void TStringGrid::styleFixed(int col, int row, QTableWidgetItem* item) const
 {
     if (row == 0 || (m_fixedColumn && col == 0)) {
         item->setBackground(palette().color(QPalette::Window));
-        if (row == 0) {
-            QFont f = font();
-            f.setBold(true);
-            item->setFont(f);
-        }
+
     }
 }
 
