@@ -10,7 +10,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QPushButton>
 #include <QTabWidget>
+#include "app/stringgrid.h"
+#include "squad/squadtable.h"
+#include <cstdlib>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -23,7 +27,8 @@ int main(int argc, char* argv[])
                      {QStringLiteral("lineup"), QStringLiteral("line-up file to open"), QStringLiteral("path")},
                      {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
                      {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
-                     {QStringLiteral("script"), QStringLiteral("select a sample line-up")},
+                     {QStringLiteral("open"), QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season"),
+                      QStringLiteral("dialog")},
                      {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
     args.process(app);
     MessageBox::enableTestHook();
@@ -51,7 +56,25 @@ int main(int argc, char* argv[])
     const QString out = args.value(QStringLiteral("out"));
     QTimer::singleShot(1500, [out] {
         QGuiApplication::primaryScreen()->grabWindow(0).save(out);
-        QApplication::quit();
+        std::_Exit(0); // also from inside a dialog's own event loop
     });
+    const QString dialog = args.value(QStringLiteral("open"));
+    if (dialog == QLatin1String("tactics"))
+        QTimer::singleShot(100, form->MatchTacBtnWithColor1, &QPushButton::click);
+    else if (dialog == QLatin1String("about"))
+        QTimer::singleShot(100, form->About1, &QAction::trigger);
+    else if (dialog == QLatin1String("season"))
+        QTimer::singleShot(100, form->SeasonLength1, &QAction::trigger);
+    else if (dialog == QLatin1String("conditionals"))
+        QTimer::singleShot(100, form, [form] {
+            form->RosterStringGrid->setCurrentCell(18, ColConditionals);
+            form->openPlayerConditionals();
+        });
+    else if (dialog == QLatin1String("bid") || dialog == QLatin1String("name"))
+        QTimer::singleShot(100, form, [form, dialog] {
+            form->MainPageControl->setCurrentWidget(form->AuctionSheet);
+            form->AuctionStringGrid->setCurrentCell(1, dialog == QLatin1String("bid") ? 1 : 2);
+            form->AuctionStringGridMouseUp(QPoint(200, 40));
+        });
     return QApplication::exec();
 }

@@ -41,6 +41,9 @@ void styleDialog(QDialog* dialog, const QString& name, const QString& caption, Q
     pal.setColor(QPalette::Window, QColor(192, 220, 192));
     dialog->setPalette(pal);
     dialog->setAutoFillBackground(true);
+    QFont compact = dialog->font();
+    compact.setPointSizeF(8);
+    dialog->setFont(compact);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         dialog->move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
 }

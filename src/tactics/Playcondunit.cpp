@@ -123,8 +123,12 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this), QStringLiteral("TimeCheck"),
                       {14, 180, 180, 20});
     text(QStringLiteral("in 15 minute steps"), this, 34, 200);
-    text(QStringLiteral("Time conditionals should be for events forward in time. i.e. use > or >="), this, 200, 180);
-    text(QStringLiteral("Press Cancel to delete the Conditional in the main table"), this, 200, 200);
+    for (const auto& [note, y] : {std::pair{QStringLiteral("Time conditionals should be for events forward in time. i.e. use > or >="), 176},
+                                  std::pair{QStringLiteral("Press Cancel to delete the Conditional in the main table"), 204}}) {
+        QLabel* l = text(note, this, 196, y);
+        l->setWordWrap(true);
+        l->setGeometry(196, y, 350, 28);
+    }
     DoneBtn = place(new QPushButton(QStringLiteral("Done"), this), QStringLiteral("DoneBtn"), {180, 232, 90, 28});
     DoneBtn->setToolTip(QStringLiteral("Save & Return"));
     CancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"), {290, 232, 90, 28});
