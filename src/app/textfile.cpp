@@ -40,6 +40,59 @@ void writeBytes(const QString& path, const QString& text)
 
 } // namespace
 
+namespace {
+// Splits 8-bit text into lines as it arrives, stopping at the first line that is too long or at a NUL byte.
+class LineSplitter {
+public:
+    LineSplitter(int maxLineLength, QString name) : m_max(maxLineLength), m_name(std::move(name)) {}
+
+    void feed(const char* data, qint64 size)
+    {
+        for (qint64 i = 0; i < size; ++i) {
+            const char c = data[i];
+            if (c == '\n' && m_afterCr) {
+                m_afterCr = false;
+                continue;
+            }
+            m_afterCr = false;
+            if (c == '\r' || c == '\n') {
+                m_lines.append(decode8Bit(m_current));
+                m_current.clear();
+                m_pending = false;
+                m_afterCr = c == '\r';
+                continue;
+            }
+            if (c == '\0')
+                throw FileError(QStringLiteral("\"%1\" is not a text file (line %2 holds a NUL byte).")
+                                    .arg(m_name)
+                                    .arg(m_lines.size() + 1));
+            m_current.append(c);
+            m_pending = true;
+            if (m_current.size() > m_max)
+                throw FileError(QStringLiteral("Line %1 of \"%2\" is longer than %3 characters.")
+                                    .arg(m_lines.size() + 1)
+                                    .arg(m_name)
+                                    .arg(m_max));
+        }
+    }
+
+    QStringList finish()
+    {
+        if (m_pending)
+            m_lines.append(decode8Bit(m_current));
+        return std::move(m_lines);
+    }
+
+private:
+    int m_max;
+    QString m_name;
+    QStringList m_lines;
+    QByteArray m_current;
+    bool m_afterCr = false;
+    bool m_pending = false; // text has started since the last break
+};
+} // namespace
+
 QStringList readTextLines(const QString& path, int maxLineLength)
 {
     QFile file(path);
@@ -47,11 +100,7 @@ QStringList readTextLines(const QString& path, int maxLineLength)
         throw FileError(cannotOpen(path, QStringLiteral("It is a folder, not a file.")));
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(cannotOpen(path, file.errorString()));
-
-    QStringList lines;
-    QByteArray current;
-    bool afterCr = false;
-    bool pending = false; // text (or an empty line) has started since the last break
+    LineSplitter splitter(maxLineLength, bareFileName(path));
     char buffer[65536];
     for (;;) {
         const qint64 got = file.read(buffer, sizeof buffer);
@@ -59,36 +108,16 @@ QStringList readTextLines(const QString& path, int maxLineLength)
             throw FileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
         if (got == 0)
             break;
-        for (qint64 i = 0; i < got; ++i) {
-            const char c = buffer[i];
-            if (c == '\n' && afterCr) {
-                afterCr = false;
-                continue;
-            }
-            afterCr = false;
-            if (c == '\r' || c == '\n') {
-                lines.append(decode8Bit(current));
-                current.clear();
-                pending = false;
-                afterCr = c == '\r';
-                continue;
-            }
-            if (c == '\0')
-                throw FileError(QStringLiteral("\"%1\" is not a text file (line %2 holds a NUL byte).")
-                                    .arg(bareFileName(path))
-                                    .arg(lines.size() + 1));
-            current.append(c);
-            pending = true;
-            if (current.size() > maxLineLength)
-                throw FileError(QStringLiteral("Line %1 of \"%2\" is longer than %3 characters.")
-                                    .arg(lines.size() + 1)
-                                    .arg(bareFileName(path))
-                                    .arg(maxLineLength));
-        }
+        splitter.feed(buffer, got);
     }
-    if (pending)
-        lines.append(decode8Bit(current));
-    return lines;
+    return splitter.finish();
+}
+
+QStringList splitLineBytes(const QByteArray& bytes, int maxLineLength, const QString& name)
+{
+    LineSplitter splitter(maxLineLength, name);
+    splitter.feed(bytes.constData(), bytes.size());
+    return splitter.finish();
 }
 
 QStringList splitTextLines(const QString& text)

@@ -10,6 +10,9 @@
 // at a NUL byte, without reading the rest of the file.
 QStringList readTextLines(const QString& path, int maxLineLength = 255);
 
+// The same reading, of bytes already in memory; name stands for the file in the messages.
+QStringList splitLineBytes(const QByteArray& bytes, int maxLineLength, const QString& name);
+
 // Splits text into lines by the same rule (used for text already in memory).
 QStringList splitTextLines(const QString& text);
 

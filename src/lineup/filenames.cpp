@@ -61,8 +61,8 @@ LineupNameParts parseLineupFileName(const QString& path, const QString& loadedAb
         parts.matchText = (lastTwo.size() == 2 && allDigits(lastTwo)) ? lastTwo : name.right(1);
     }
     parts.abbreviation = name.left(name.size() - parts.matchText.size());
-    parts.matchIsNumber = allDigits(parts.matchText);
-    if (parts.matchIsNumber)
-        parts.match = parseWholeNumber(parts.matchText).value_or(0);
+    const auto number = parseWholeNumber(parts.matchText);
+    parts.matchIsNumber = allDigits(parts.matchText) && number.has_value();
+    parts.match = parts.matchIsNumber ? *number : 0;
     return parts;
 }

@@ -113,7 +113,7 @@ void TestBids::fileLines()
 void TestBids::zipListOrderAndTidying()
 {
     QStringList list;
-    for (const QString& p : {"b.txt", "A.txt", "a.txt", "C.txt", "a.txt", "b.txt"})
+    for (const char* p : {"b.txt", "A.txt", "a.txt", "C.txt", "a.txt", "b.txt"})
         list.insert(sortedInsertPosition(list, p), p);
     QCOMPARE(list, (QStringList{"A.txt", "a.txt", "a.txt", "b.txt", "b.txt", "C.txt"}));
     QCOMPARE(tidyZipList(list), (QStringList{"A.txt", "a.txt", "b.txt", "C.txt"}));

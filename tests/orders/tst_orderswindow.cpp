@@ -318,7 +318,7 @@ void TestOrdersWindow::helpBoxes()
 void TestOrdersWindow::zipListAddDeleteAndTidy()
 {
     Window w;
-    for (const QString& p : {"/o/b.txt", "/o/A.txt", "/o/a.txt", "/o/b.txt", "/o/a.txt"})
+    for (const char* p : {"/o/b.txt", "/o/A.txt", "/o/a.txt", "/o/b.txt", "/o/a.txt"})
         w.form->addToZipList(p);
     FileDialog::queueAnswer("/o/A.txt"); // listed already: nothing changes
     w.form->AddZipListBtn->click();
