@@ -34,7 +34,14 @@ void writeBytes(const QString& path, const QString& text)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw FileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // Qt 6.4's commit() reports success after a failed final write (a full disk) and then replaces the file
+    // with what it holds; so the write is flushed and checked before the file is put in place.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
+    }
+    if (!file.commit())
         throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
 
