@@ -18,12 +18,13 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -47,6 +48,13 @@ QLabel* label(const QString& text, QWidget* parent, int x, int y, const QString&
     l->move(x, y);
     l->adjustSize();
     return l;
+}
+
+void setTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    w->setPalette(pal);
 }
 
 QComboBox* dropDown(const QString& name, QWidget* parent, const QRect& geometry)
@@ -79,7 +87,7 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     MainPageControl = named(new QTabWidget(central), QStringLiteral("MainPageControl"));
     MainPageControl->setTabPosition(QTabWidget::South);
     // The tabs must fit the rounded tab piece at the window's lower left (390 pixels).
-    MainPageControl->setStyleSheet(QStringLiteral("QTabBar { font-size: 7pt; } QTabBar::tab { padding: 2px 4px; }"));
+    MainPageControl->tabBar()->setStyleSheet(QStringLiteral("QTabBar { font-size: 7pt; } QTabBar::tab { padding: 2px 4px; }"));
     MainPageControl->setGeometry(2, 60, 789, 492);
     buildMainSheet();
     buildLineupSheet();
@@ -231,24 +239,25 @@ void TSQMainForm::buildTopStrip(QWidget* central)
 {
     ToolBar1 = named(new QToolBar(central), QStringLiteral("ToolBar1"));
     ToolBar1->setGeometry(0, 2, 104, 28);
-    ToolBar1->setStyleSheet(QStringLiteral("QToolBar { spacing: 1px; padding: 0px; border: none; }"));
+    ToolBar1->layout()->setSpacing(1);
+    ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
     ToolBar1->setIconSize(QSize(18, 18));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     const struct {
         QToolButton** button;
         const char* name;
-        QStyle::StandardPixmap icon;
+        Glyph glyph;
         const char* hint;
         QAction* action;
     } buttons[] = {
-        {&NewToolbarBtn, "NewToolbarBtn", QStyle::SP_FileIcon, "New Lineup - resets for next match", NewLineupMenu},
-        {&OpenToolbarBtn, "OpenToolbarBtn", QStyle::SP_DialogOpenButton, "Open Roster File", OpenSubMenu},
-        {&SaveToolbarBtn, "SaveToolbarBtn", QStyle::SP_DialogSaveButton, "Save Current Lineup", SaveLineupMenu},
-        {&HelpToolbarBtn, "HelpToolbarBtn", QStyle::SP_MessageBoxQuestion, "Help on SQDT", Help1}};
+        {&NewToolbarBtn, "NewToolbarBtn", Glyph::New, "New Lineup - resets for next match", NewLineupMenu},
+        {&OpenToolbarBtn, "OpenToolbarBtn", Glyph::Open, "Open Roster File", OpenSubMenu},
+        {&SaveToolbarBtn, "SaveToolbarBtn", Glyph::Save, "Save Current Lineup", SaveLineupMenu},
+        {&HelpToolbarBtn, "HelpToolbarBtn", Glyph::Help, "Help on SQDT", Help1}};
     for (const auto& b : buttons) {
         auto* button = named(new QToolButton(ToolBar1), QString::fromLatin1(b.name));
-        button->setIcon(style()->standardIcon(b.icon));
+        button->setIcon(glyphIcon(b.glyph));
         button->setToolTip(QString::fromLatin1(b.hint));
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -269,12 +278,12 @@ void TSQMainForm::buildTopStrip(QWidget* central)
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.35);
     TeamNameLabel->setFont(big);
-    TeamNameLabel->setStyleSheet(QStringLiteral("color: red;"));
+    setTextColour(TeamNameLabel, Qt::red);
     ManageLabel = named(new QLabel(infoPanel), QStringLiteral("ManageLabel"));
     ManageLabel->setGeometry(6, 24, 200, 16);
     AbbLabel = named(new QLabel(infoPanel), QStringLiteral("AbbLabel"));
     AbbLabel->setGeometry(6, 40, 200, 16);
-    AbbLabel->setStyleSheet(QStringLiteral("color: blue;"));
+    setTextColour(AbbLabel, Qt::blue);
 
     validPanel = named(new QFrame(central), QStringLiteral("validPanel"));
     validPanel->setFrameShape(QFrame::StyledPanel);
@@ -349,7 +358,9 @@ void TSQMainForm::buildMainSheet()
     QFont tiny = TTListBox->font();
     tiny.setPointSizeF(tiny.pointSizeF() * 0.7);
     TTListBox->setFont(tiny);
-    TTListBox->setStyleSheet(QStringLiteral("background: transparent;"));
+    QPalette clear = TTListBox->palette();
+    clear.setColor(QPalette::Base, Qt::transparent);
+    TTListBox->setPalette(clear);
     label(QStringLiteral("Penalty Taker"), g, 8, 124, QStringLiteral("PTakeLabel"));
     PTakeBox = dropDown(QStringLiteral("PTakeBox"), g, QRect(96, 120, 162, 22));
     label(QStringLiteral("Train (TP)"), g, 8, 150, QStringLiteral("TPLabel"));
@@ -384,7 +395,9 @@ void TSQMainForm::buildMainSheet()
     LineupTotGrid->setFont(totals);
     LineupTotGrid->setEnabled(false);
     // Disabled for the user, but the figures stay as readable as enabled text.
-    LineupTotGrid->setStyleSheet(LineupTotGrid->styleSheet() + QStringLiteral(" QTableView:disabled { color: black; }"));
+    QPalette totalsPalette = LineupTotGrid->palette();
+    totalsPalette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    LineupTotGrid->setPalette(totalsPalette);
 }
 
 void TSQMainForm::buildLineupSheet()
@@ -422,7 +435,7 @@ void TSQMainForm::buildLineupSheet()
         auto* l = named(new QLabel(pitchPanel), names.at(i));
         l->setGeometry(places.at(i).x(), places.at(i).y(), i == 0 ? 95 : 100, 17);
         l->setFont(serif);
-        l->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+        setTextColour(l, Qt::white);
         l->setAlignment(names.at(i) == QLatin1String("pitchWG1")   ? Qt::AlignLeft | Qt::AlignVCenter
                         : names.at(i) == QLatin1String("pitchWG2") ? Qt::AlignRight | Qt::AlignVCenter
                                                                    : Qt::AlignCenter);
@@ -434,7 +447,7 @@ void TSQMainForm::buildLineupSheet()
     caption.setPixelSize(24);
     caption.setBold(true);
     ProLabel4->setFont(caption);
-    ProLabel4->setStyleSheet(QStringLiteral("color: yellow;"));
+    setTextColour(ProLabel4, Qt::yellow);
 }
 
 void TSQMainForm::buildAuctionSheet()
@@ -460,7 +473,7 @@ void TSQMainForm::buildAuctionSheet()
     SaveBidsBtn->setGeometry(200, 184, 96, 28);
     connect(SaveBidsBtn, &QPushButton::clicked, this, [this] { guard([this] { SaveBidsBtnClick(); }); });
     AuctionBidsHow = named(new QPushButton(AuctionSheet), QStringLiteral("AuctionBidsHow"));
-    AuctionBidsHow->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    AuctionBidsHow->setIcon(glyphIcon(Glyph::Help));
     AuctionBidsHow->setGeometry(304, 184, 28, 28);
     connect(AuctionBidsHow, &QPushButton::clicked, this, [this] { guard([this] { AuctionBidsHowBtnClick(); }); });
 }
@@ -476,12 +489,15 @@ void TSQMainForm::buildPressSheet()
     PressMemo = named(new QPlainTextEdit(PressSheet), QStringLiteral("PressMemo"));
     PressMemo->setGeometry(20, 34, 481, 249);
     PressMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    PressMemo->setStyleSheet(QStringLiteral("color: navy; background: #fdfdf6;"));
+    QPalette memo = PressMemo->palette();
+    memo.setColor(QPalette::Text, QColor(0, 0, 128));
+    memo.setColor(QPalette::Base, QColor(253, 253, 246));
+    PressMemo->setPalette(memo);
     SavePressBtn = named(new QPushButton(QStringLiteral("Save Press"), PressSheet), QStringLiteral("SavePressBtn"));
     SavePressBtn->setGeometry(516, 34, 96, 28);
     connect(SavePressBtn, &QPushButton::clicked, this, [this] { guard([this] { SavePressBtnClick(); }); });
     BMShapedButton1 = named(new QPushButton(PressSheet), QStringLiteral("BMShapedButton1"));
-    BMShapedButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    BMShapedButton1->setIcon(glyphIcon(Glyph::Help));
     BMShapedButton1->setGeometry(516, 70, 28, 28);
     connect(BMShapedButton1, &QPushButton::clicked, this, [this] { guard([this] { PressHowBtnClick(); }); });
 }

@@ -16,7 +16,6 @@ TStringGrid::TStringGrid(const QString& name, int columns, int rows, bool fixedC
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setCornerButtonEnabled(false);
-    setStyleSheet(QStringLiteral("QTableView::item { padding: 0px 2px; }"));
 }
 
 void TStringGrid::styleFixed(int col, int row, QTableWidgetItem* item) const

@@ -2,7 +2,7 @@
 
 #include "errors.h"
 
-std::optional<int> parseWholeNumber(const QString& text)
+std::optional<int> parseWholeNumber(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();

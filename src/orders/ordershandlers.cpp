@@ -20,7 +20,8 @@
 
 namespace {
 enum { ColLot, ColPrice, ColBidName };
-}
+constexpr qint64 kLargestOrderFile = 1024 * 1024;
+} // namespace
 
 bool TSQMainForm::checkOrdersReady()
 {
@@ -156,6 +157,15 @@ void TSQMainForm::AddZipListBtnClick()
     const QString path = OpenLineupDialog->execute(this);
     if (path.isEmpty())
         return;
+    // Order files are small text files; a huge file would only keep the manager waiting at zipping.
+    const qint64 size = QFileInfo(path).size();
+    if (size > kLargestOrderFile) {
+        MessageBox::error(this, QStringLiteral("%1 was not added: it holds %2 MB, and the league's order files are "
+                                               "small text files.")
+                                    .arg(bareFileName(path))
+                                    .arg(double(size) / (1024 * 1024), 0, 'f', 1));
+        return;
+    }
     if (!zipList().contains(path, Qt::CaseSensitive))
         addToZipList(path);
 }

@@ -8,16 +8,39 @@
 
 namespace {
 
-std::optional<int> positionNumber(const QString& code)
+// The position number of a code; the checker runs on every change, so this avoids building strings.
+std::optional<int> positionNumber(QStringView code)
 {
-    static const QList<std::pair<QString, int>> numbers = {
-        {QStringLiteral("GK"), 10}, {QStringLiteral("SW"), 1}, {QStringLiteral("SD"), 15}, {QStringLiteral("DF"), 2},
-        {QStringLiteral("DM"), 20}, {QStringLiteral("MF"), 3}, {QStringLiteral("MA"), 25}, {QStringLiteral("WG"), 4},
-        {QStringLiteral("FW"), 50}, {QStringLiteral("UT"), 46}};
-    for (const auto& [c, n] : numbers)
-        if (c == code)
-            return n;
-    return std::nullopt;
+    if (code.size() != 2)
+        return std::nullopt;
+    const char16_t a = code[0].unicode(), b = code[1].unicode();
+    switch (a << 8 | b) {
+    case 'G' << 8 | 'K': return 10;
+    case 'S' << 8 | 'W': return 1;
+    case 'S' << 8 | 'D': return 15;
+    case 'D' << 8 | 'F': return 2;
+    case 'D' << 8 | 'M': return 20;
+    case 'M' << 8 | 'F': return 3;
+    case 'M' << 8 | 'A': return 25;
+    case 'W' << 8 | 'G': return 4;
+    case 'F' << 8 | 'W': return 50;
+    case 'U' << 8 | 'T': return 46;
+    default: return std::nullopt;
+    }
+}
+
+// The column of a played position in the totals, or -1.
+int playedIndex(QStringView play)
+{
+    switch (positionNumber(play).value_or(-1)) {
+    case 10: return 0;
+    case 1: return 1;
+    case 2: return 2;
+    case 3: return 3;
+    case 4: return 4;
+    case 50: return 5;
+    default: return -1;
+    }
 }
 
 int factorForDistance(int d)
@@ -80,11 +103,9 @@ std::optional<int> positionFactorTenths(const QString& pos, const QString& play)
 
 int styleFactorHundredths(const QString& style)
 {
-    if (style == QLatin1String("a"))
-        return 115;
-    if (style == QLatin1String("p"))
-        return 75;
-    return 100;
+    if (style.size() != 1)
+        return 100;
+    return style.at(0) == QLatin1Char('a') ? 115 : style.at(0) == QLatin1Char('p') ? 75 : 100;
 }
 
 qint64 adjustedSL(qint64 sl, int positionTenths, int styleHundredths)
@@ -97,7 +118,6 @@ CheckResult checkLineup(const SquadTable& table, const QString& teamTactic)
 {
     CheckResult r;
     std::array<bool, 5> slotMarks{};
-    const QStringList& positions = playedPositions();
     for (qsizetype j = 1; j < table.size(); ++j) {
         const QStringList& row = table.at(j);
         if (row.at(ColPlay).isEmpty())
@@ -105,8 +125,10 @@ CheckResult checkLineup(const SquadTable& table, const QString& teamTactic)
         const QString& subs = row.at(ColSubs);
         if (!subs.isEmpty()) {
             ++r.substitutes;
-            const QString digit = subs.mid(1, 1);
-            const int slot = toWholeNumber(digit);
+            const QChar digit = subs.size() >= 2 ? subs.at(1) : QChar();
+            if (!digit.isDigit() || digit.unicode() > '9')
+                throw ConvertError(subs.mid(1, 1));
+            const int slot = digit.unicode() - '0';
             if (slot >= 1 && slot <= 5) // other digits count as a substitute without a slot
                 slotMarks[slot - 1] = true;
             continue;
@@ -114,7 +136,7 @@ CheckResult checkLineup(const SquadTable& table, const QString& teamTactic)
         const qint64 sl = toWholeNumber(row.at(ColSL));
         const qint64 adjusted = adjustedSL(sl, positionFactorTenths(row.at(ColPos), row.at(ColPlay)).value_or(10),
                                            styleFactorHundredths(row.at(ColStyle)));
-        const qsizetype p = positions.indexOf(row.at(ColPlay));
+        const int p = playedIndex(row.at(ColPlay));
         if (p >= 0) {
             ++r.starters;
             ++r.counts[p];

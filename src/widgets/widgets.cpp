@@ -123,3 +123,50 @@ QValidator* noCommaValidator(int maxLength, QObject* parent)
 {
     return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^,]{0,%1}").arg(maxLength)), parent);
 }
+
+QIcon glyphIcon(Glyph glyph)
+{
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    switch (glyph) {
+    case Glyph::New: {
+        const QPointF page[] = {{4, 2}, {12, 2}, {16, 6}, {16, 18}, {4, 18}};
+        p.setBrush(Qt::white);
+        p.drawPolygon(page, 5);
+        p.drawLine(QPointF(12, 2), QPointF(12, 6));
+        p.drawLine(QPointF(12, 6), QPointF(16, 6));
+        break;
+    }
+    case Glyph::Open: {
+        p.setBrush(QColor(230, 180, 60));
+        p.drawRect(QRectF(2, 5, 16, 12));
+        p.setBrush(QColor(250, 210, 100));
+        const QPointF lid[] = {{2, 17}, {5, 9}, {19, 9}, {16, 17}};
+        p.drawPolygon(lid, 4);
+        break;
+    }
+    case Glyph::Save:
+        p.setBrush(QColor(50, 80, 170));
+        p.drawRoundedRect(QRectF(2, 2, 16, 16), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5, 3, 10, 6));
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(QRectF(6, 12, 8, 6));
+        break;
+    case Glyph::Help: {
+        p.setBrush(QColor(40, 90, 200));
+        p.drawEllipse(QRectF(2, 2, 16, 16));
+        QFont f = p.font();
+        f.setPixelSize(13);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(2, 2, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
+    }
+    return QIcon(pm);
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QLabel>
 #include <QWidget>
 
@@ -11,6 +12,10 @@ class QValidator;
 
 // Takes up to maxLength characters but never a comma, which would shift every later field of a file line.
 QValidator* noCommaValidator(int maxLength, QObject* parent);
+
+// The glyphs of the tool buttons, drawn rather than looked up in an icon theme (which is slow at start-up).
+enum class Glyph { New, Open, Save, Help };
+QIcon glyphIcon(Glyph glyph);
 
 // A small round indicator lamp: lit in its on-colour, or unlit grey.
 class TLed : public QWidget {

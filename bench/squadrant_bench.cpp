@@ -1,0 +1,186 @@
+// Measures the program's costly paths, each against the floor of the same work measured in the same run:
+//   start-up of the main window with a roster against a bare main window (whole processes: wall time, peak memory),
+//   checkLineup on a 25-player squad against one pass reading every cell of the table,
+//   saving a line-up (19 lines built and written through QSaveFile) against writing the same bytes,
+//   reading rosters of 25, 1,000 and 10,000 players into the grid (cost per player).
+// Run: build/bin/squadrant_bench   (uses the offscreen platform; prints one line per measure)
+#include "app/filedialog.h"
+#include "app/messagebox.h"
+#include "app/sqmainform.h"
+#include "app/textfile.h"
+#include "lineup/lineupfile.h"
+#include "squad/lineupchecker.h"
+#include "squad/rosterfile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct ProcessCost {
+    double wallMs;
+    long peakKb;
+};
+
+// Runs a program to its end; wall time and the peak resident memory of that process alone.
+ProcessCost runProcess(const QByteArray& program, const QList<QByteArray>& args)
+{
+    QElapsedTimer t;
+    t.start();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(program.constData()));
+        for (const QByteArray& a : args)
+            argv.push_back(const_cast<char*>(a.constData()));
+        argv.push_back(nullptr);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        freopen("/dev/null", "w", stderr);
+        execv(program.constData(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return {t.nsecsElapsed() / 1e6, usage.ru_maxrss};
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The median time in microseconds of one run of `work`, repeated `reps` times per sample.
+template <typename F> double timeUs(F&& work, int reps, int samples = 9)
+{
+    std::vector<double> times;
+    for (int s = 0; s < samples; ++s) {
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < reps; ++i)
+            work();
+        times.push_back(t.nsecsElapsed() / 1e3 / reps);
+    }
+    return median(times);
+}
+
+void report(const char* name, double value, double floor, const char* unit, double goal)
+{
+    const double ratio = value / floor;
+    std::printf("%-42s %10.3f %s vs floor %10.3f %s  ratio %.2f  (goal <= %.1f) %s\n", name, value, unit, floor, unit,
+                ratio, goal, ratio <= goal ? "ok" : "OVER");
+}
+
+QStringList rosterLines(int players)
+{
+    static const char* positions[] = {"GK", "SW", "SD", "DF", "DM", "MF", "MA", "WG", "FW", "UT"};
+    QStringList lines = {QStringLiteral("BEN,Bench Town,Ben Marks")};
+    for (int i = 0; i < players; ++i)
+        lines.append(QStringLiteral("Player %1,%2,%3,%4,%5").arg(i).arg(i % 7).arg(8 + i % 17).arg(QString::fromLatin1(positions[i % 10])).arg(i % 9));
+    return lines;
+}
+
+SquadTable lineupTable()
+{
+    SquadTable t = blankSquadTable(0);
+    readRoster(t, readTextLines(QStringLiteral(SAMPLES_DIR "/RVR.ros")));
+    const char* plays[] = {"GK", "SW", "DF", "DF", "DF", "DF", "MF", "MF", "MF", "FW", "FW"};
+    for (int r = 1; r <= 11; ++r) {
+        t[r][ColPlay] = QString::fromLatin1(plays[r - 1]);
+        t[r][ColStyle] = QStringLiteral("a");
+    }
+    for (int k = 1; k <= 5; ++k) {
+        t[11 + k][ColPlay] = QStringLiteral("MF");
+        t[11 + k][ColStyle] = QStringLiteral("n");
+        t[11 + k][ColSubs] = QStringLiteral("S%1").arg(k);
+    }
+    return t;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "*.warning=false");
+    QApplication app(argc, argv);
+    MessageBox::enableTestHook();
+    FileDialog::enableTestHook();
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("squadrant.INI"));
+    QFile::copy(QApplication::applicationDirPath() + QStringLiteral("/squadrant.INI"), ini);
+
+    // 1. start-up, as whole processes
+    const QByteArray binDir = QApplication::applicationDirPath().toLocal8Bit();
+    std::vector<double> formWall, bareWall;
+    long formPeak = 0, barePeak = 0;
+    for (int i = 0; i < 11; ++i) {
+        const ProcessCost f = runProcess(binDir + "/bench_startup_form", {ini.toLocal8Bit(), SAMPLES_DIR "/RVR.ros"});
+        const ProcessCost b = runProcess(binDir + "/bench_startup_bare", {});
+        formWall.push_back(f.wallMs);
+        bareWall.push_back(b.wallMs);
+        formPeak = std::max(formPeak, f.peakKb);
+        barePeak = std::max(barePeak, b.peakKb);
+    }
+    report("start-up wall time (median of 11)", median(formWall), median(bareWall), "ms", 1.3);
+    report("start-up peak memory", formPeak / 1024.0, barePeak / 1024.0, "MB", 1.3);
+
+    // 2. checkLineup against one pass reading every cell
+    const SquadTable table = lineupTable();
+    volatile qint64 sink = 0;
+    const double check = timeUs([&] { sink = sink + checkLineup(table, QStringLiteral("N")).sums[2]; }, 20000);
+    const double pass = timeUs(
+        [&] {
+            qint64 n = 0;
+            for (const QStringList& row : table)
+                for (const QString& cell : row)
+                    for (const QChar c : cell)
+                        n += c.unicode();
+            sink = sink + n;
+        },
+        20000);
+    report("checkLineup, 25 players", check, pass, "us", 3.0);
+
+    // 3. saving a line-up against writing the same bytes
+    LineupOptions options;
+    options.homeBonus = QStringLiteral("5");
+    options.penaltyTaker = QStringLiteral("Tom Adams");
+    const QString target = dir.filePath(QStringLiteral("RVR3.txt"));
+    QByteArray bytes;
+    for (const QString& line : buildLineupFile(table, options).lines)
+        bytes += line.toLatin1() + "\r\n";
+    const double save = timeUs([&] { writeTextLines(target, buildLineupFile(table, options).lines); }, 200, 7);
+    const double raw = timeUs(
+        [&] {
+            QSaveFile f(target);
+            f.open(QIODevice::WriteOnly);
+            f.write(bytes);
+            f.commit();
+        },
+        200, 7);
+    report("save a line-up", save, raw, "us", 1.5);
+
+    // 4. reading rosters into the grid: cost per player
+    TSQMainForm form(ini);
+    auto perPlayer = [&form](int players) {
+        const QStringList lines = rosterLines(players);
+        return timeUs([&] { form.readRoster(lines); }, players >= 10000 ? 1 : players >= 1000 ? 3 : 100, 5) / players;
+    };
+    const double small = perPlayer(25);
+    perPlayer(1000);
+    const double thousand = perPlayer(1000);
+    const double large = perPlayer(10000);
+    std::printf("%-42s %10.3f us per player at 25, %.3f at 1,000, %.3f at 10,000\n", "roster into the grid", small,
+                thousand, large);
+    report("roster into the grid, per player 10,000 vs 25", large, small, "us", 1.5);
+    return int(sink & 0);
+}
