@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     FileDialog::enableTestHook();
-    TSQMainForm form(argv[1]); // the settings file
+    TSQMainForm form(argv[1]);                                // the settings file
     FileDialog::queueAnswer(QString::fromLocal8Bit(argv[2])); // the roster
     form.OpenSubMenu->trigger();
     form.show();

@@ -85,7 +85,12 @@ QStringList rosterLines(int players)
     static const char* positions[] = {"GK", "SW", "SD", "DF", "DM", "MF", "MA", "WG", "FW", "UT"};
     QStringList lines = {QStringLiteral("BEN,Bench Town,Ben Marks")};
     for (int i = 0; i < players; ++i)
-        lines.append(QStringLiteral("Player %1,%2,%3,%4,%5").arg(i).arg(i % 7).arg(8 + i % 17).arg(QString::fromLatin1(positions[i % 10])).arg(i % 9));
+        lines.append(QStringLiteral("Player %1,%2,%3,%4,%5")
+                         .arg(i)
+                         .arg(i % 7)
+                         .arg(8 + i % 17)
+                         .arg(QString::fromLatin1(positions[i % 10]))
+                         .arg(i % 9));
     return lines;
 }
 

@@ -22,7 +22,7 @@ inline QByteArray bytesOf(const uint8_t* data, size_t size)
 #define FUZZ_CHECK(condition)                                                                                          \
     do {                                                                                                               \
         if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "rule broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                        \
+            std::fprintf(stderr, "rule broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                         \
             std::abort();                                                                                              \
         }                                                                                                              \
     } while (0)

@@ -7,15 +7,15 @@
 #include "app/sqmainform.h"
 #include "settings/inifile.h"
 
-#include <QApplication>
-#include <QCommandLineParser>
-#include <QScreen>
-#include <QPushButton>
-#include <QTabWidget>
 #include "app/stringgrid.h"
 #include "squad/squadtable.h"
-#include <cstdlib>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -23,13 +23,14 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Squadrant"));
     Q_INIT_RESOURCE(squadrant);
     QCommandLineParser args;
-    args.addOptions({{QStringLiteral("roster"), QStringLiteral("roster file"), QStringLiteral("path")},
-                     {QStringLiteral("lineup"), QStringLiteral("line-up file to open"), QStringLiteral("path")},
-                     {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
-                     {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
-                     {QStringLiteral("open"), QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season"),
-                      QStringLiteral("dialog")},
-                     {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
+    args.addOptions(
+        {{QStringLiteral("roster"), QStringLiteral("roster file"), QStringLiteral("path")},
+         {QStringLiteral("lineup"), QStringLiteral("line-up file to open"), QStringLiteral("path")},
+         {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
+         {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
+         {QStringLiteral("open"), QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season"),
+          QStringLiteral("dialog")},
+         {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
     args.process(app);
     MessageBox::enableTestHook();
     FileDialog::enableTestHook();

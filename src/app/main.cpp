@@ -15,9 +15,10 @@ int main(int argc, char* argv[])
 
     TSQMainForm form(TIniFile::pathForExecutable(QApplication::applicationFilePath()));
     if (form.startFailed()) {
+        // The program ends; the help, when asked for, stays until the manager closes it.
         if (form.helpAsked()) {
             THelpWindow::showContents(nullptr, QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
-            return QApplication::exec() == 0 ? 1 : 1;
+            QApplication::exec();
         }
         return 1;
     }

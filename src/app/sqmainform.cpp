@@ -11,6 +11,8 @@
 #include "stringgrid.h"
 #include "widgets/widgets.h"
 
+#include "widgets/placement.h"
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
@@ -40,30 +42,6 @@ template <typename T> T* named(T* widget, const QString& name)
     return widget;
 }
 
-QLabel* label(const QString& text, QWidget* parent, int x, int y, const QString& name = QString())
-{
-    auto* l = new QLabel(text, parent);
-    if (!name.isEmpty())
-        l->setObjectName(name);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-void setTextColour(QWidget* w, const QColor& colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
-}
-
-QComboBox* dropDown(const QString& name, QWidget* parent, const QRect& geometry)
-{
-    auto* box = named(new QComboBox(parent), name);
-    box->setEditable(false);
-    box->setGeometry(geometry);
-    return box;
-}
 } // namespace
 
 TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
@@ -87,7 +65,8 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     MainPageControl = named(new QTabWidget(central), QStringLiteral("MainPageControl"));
     MainPageControl->setTabPosition(QTabWidget::South);
     // The tabs must fit the rounded tab piece at the window's lower left (390 pixels).
-    MainPageControl->tabBar()->setStyleSheet(QStringLiteral("QTabBar { font-size: 7pt; } QTabBar::tab { padding: 2px 4px; }"));
+    MainPageControl->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar { font-size: 7pt; } QTabBar::tab { padding: 2px 4px; }"));
     MainPageControl->setGeometry(2, 60, 789, 492);
     buildMainSheet();
     buildLineupSheet();
@@ -250,11 +229,10 @@ void TSQMainForm::buildTopStrip(QWidget* central)
         Glyph glyph;
         const char* hint;
         QAction* action;
-    } buttons[] = {
-        {&NewToolbarBtn, "NewToolbarBtn", Glyph::New, "New Lineup - resets for next match", NewLineupMenu},
-        {&OpenToolbarBtn, "OpenToolbarBtn", Glyph::Open, "Open Roster File", OpenSubMenu},
-        {&SaveToolbarBtn, "SaveToolbarBtn", Glyph::Save, "Save Current Lineup", SaveLineupMenu},
-        {&HelpToolbarBtn, "HelpToolbarBtn", Glyph::Help, "Help on SQDT", Help1}};
+    } buttons[] = {{&NewToolbarBtn, "NewToolbarBtn", Glyph::New, "New Lineup - resets for next match", NewLineupMenu},
+                   {&OpenToolbarBtn, "OpenToolbarBtn", Glyph::Open, "Open Roster File", OpenSubMenu},
+                   {&SaveToolbarBtn, "SaveToolbarBtn", Glyph::Save, "Save Current Lineup", SaveLineupMenu},
+                   {&HelpToolbarBtn, "HelpToolbarBtn", Glyph::Help, "Help on SQDT", Help1}};
     for (const auto& b : buttons) {
         auto* button = named(new QToolButton(ToolBar1), QString::fromLatin1(b.name));
         button->setIcon(glyphIcon(b.glyph));
@@ -291,18 +269,18 @@ void TSQMainForm::buildTopStrip(QWidget* central)
     QFont small = validPanel->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     validPanel->setFont(small);
-    auto* title = label(QStringLiteral("Lineup Checker"), validPanel, 6, 1);
+    auto* title = placeText(QStringLiteral("Lineup Checker"), validPanel, 6, 1);
     QFont bold = small;
     bold.setBold(true);
     title->setFont(bold);
     title->adjustSize();
     QFont underlined = small;
     underlined.setUnderline(true);
-    label(QStringLiteral("2:1 rule:"), validPanel, 6, 20)->setFont(underlined);
-    label(QStringLiteral("Squad:"), validPanel, 6, 38)->setFont(underlined);
+    placeText(QStringLiteral("2:1 rule:"), validPanel, 6, 20)->setFont(underlined);
+    placeText(QStringLiteral("Squad:"), validPanel, 6, 38)->setFont(underlined);
     const QColor red(220, 0, 0), purple(128, 0, 128);
     auto lamp = [&](TLed** led, const char* name, const char* caption, QColor on, int x, int y) {
-        label(QString::fromLatin1(caption), validPanel, x, y);
+        placeText(QString::fromLatin1(caption), validPanel, x, y);
         const int w = validPanel->fontMetrics().horizontalAdvance(QString::fromLatin1(caption));
         *led = new TLed(QString::fromLatin1(name), on, validPanel);
         (*led)->move(x + w + 3, y + 1);
@@ -336,13 +314,13 @@ void TSQMainForm::buildMainSheet()
         named(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), QStringLiteral("LUOptionsGroupBox"));
     LUOptionsGroupBox->setGeometry(520, 0, 268, 300);
     QWidget* g = LUOptionsGroupBox;
-    label(QStringLiteral("Session"), g, 8, 22, QStringLiteral("SessionLabel"));
-    SessionNoComboBox = dropDown(QStringLiteral("SessionNoComboBox"), g, QRect(58, 18, 56, 22));
-    label(QStringLiteral("Match No."), g, 124, 22, QStringLiteral("MatchLabel"));
-    MatchNoComboBox = dropDown(QStringLiteral("MatchNoComboBox"), g, QRect(192, 18, 60, 22));
-    label(QStringLiteral("Home Bonus"), g, 8, 50, QStringLiteral("Label2"));
-    HBCombo = dropDown(QStringLiteral("HBCombo"), g, QRect(84, 46, 48, 22));
-    label(QStringLiteral("Opponent"), g, 138, 50, QStringLiteral("OppLabel"));
+    placeText(QStringLiteral("Session"), g, 8, 22, QStringLiteral("SessionLabel"));
+    SessionNoComboBox = placeList(g, QStringLiteral("SessionNoComboBox"), QRect(58, 18, 56, 22));
+    placeText(QStringLiteral("Match No."), g, 124, 22, QStringLiteral("MatchLabel"));
+    MatchNoComboBox = placeList(g, QStringLiteral("MatchNoComboBox"), QRect(192, 18, 60, 22));
+    placeText(QStringLiteral("Home Bonus"), g, 8, 50, QStringLiteral("Label2"));
+    HBCombo = placeList(g, QStringLiteral("HBCombo"), QRect(84, 46, 48, 22));
+    placeText(QStringLiteral("Opponent"), g, 138, 50, QStringLiteral("OppLabel"));
     ChooseOppButton = named(new QPushButton(QStringLiteral("None"), g), QStringLiteral("ChooseOppButton"));
     ChooseOppButton->setGeometry(196, 45, 62, 24);
     ChooseOppButton->setToolTip(QStringLiteral("Select Opponent for current match"));
@@ -361,18 +339,18 @@ void TSQMainForm::buildMainSheet()
     QPalette clear = TTListBox->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
     TTListBox->setPalette(clear);
-    label(QStringLiteral("Penalty Taker"), g, 8, 124, QStringLiteral("PTakeLabel"));
-    PTakeBox = dropDown(QStringLiteral("PTakeBox"), g, QRect(96, 120, 162, 22));
-    label(QStringLiteral("Train (TP)"), g, 8, 150, QStringLiteral("TPLabel"));
-    label(QStringLiteral("Coach (CP)"), g, 136, 150, QStringLiteral("CPLabel"));
-    TPBox = dropDown(QStringLiteral("TPBox"), g, QRect(8, 168, 122, 22));
-    CPBox = dropDown(QStringLiteral("CPBox"), g, QRect(136, 168, 122, 22));
+    placeText(QStringLiteral("Penalty Taker"), g, 8, 124, QStringLiteral("PTakeLabel"));
+    PTakeBox = placeList(g, QStringLiteral("PTakeBox"), QRect(96, 120, 162, 22));
+    placeText(QStringLiteral("Train (TP)"), g, 8, 150, QStringLiteral("TPLabel"));
+    placeText(QStringLiteral("Coach (CP)"), g, 136, 150, QStringLiteral("CPLabel"));
+    TPBox = placeList(g, QStringLiteral("TPBox"), QRect(8, 168, 122, 22));
+    CPBox = placeList(g, QStringLiteral("CPBox"), QRect(136, 168, 122, 22));
     TPListBox = named(new QListWidget(g), QStringLiteral("TPListBox"));
     TPListBox->setGeometry(8, 194, 122, 68);
     CPListBox = named(new QListWidget(g), QStringLiteral("CPListBox"));
     CPListBox->setGeometry(136, 194, 122, 68);
-    auto* hint = label(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 266,
-                       QStringLiteral("Label1"));
+    auto* hint = placeText(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 266,
+                           QStringLiteral("Label1"));
     hint->setWordWrap(true);
     hint->setGeometry(8, 266, 250, 30);
     connect(TPBox, &QComboBox::activated, this, [this] { guard([this] { TPBoxChange(); }); });
@@ -404,13 +382,14 @@ void TSQMainForm::buildLineupSheet()
 {
     LineupSheet = named(new QWidget, QStringLiteral("LineupSheet"));
     MainPageControl->addTab(LineupSheet, QStringLiteral("Lineup Viewer"));
-    TeamInfLabel = label(QStringLiteral("Team Information"), LineupSheet, 20, 2, QStringLiteral("TeamInfLabel"));
+    TeamInfLabel = placeText(QStringLiteral("Team Information"), LineupSheet, 20, 2, QStringLiteral("TeamInfLabel"));
     TeamInfListBox = named(new QListWidget(LineupSheet), QStringLiteral("TeamInfListBox"));
     TeamInfListBox->setGeometry(20, 20, 325, 77);
-    StartersLabel = label(QStringLiteral("Starters"), LineupSheet, 20, 101, QStringLiteral("StartersLabel"));
+    StartersLabel = placeText(QStringLiteral("Starters"), LineupSheet, 20, 101, QStringLiteral("StartersLabel"));
     StartersListBox = named(new QListWidget(LineupSheet), QStringLiteral("StartersListBox"));
     StartersListBox->setGeometry(20, 121, 325, 145);
-    SubstitutesLabel = label(QStringLiteral("Substitutes"), LineupSheet, 20, 268, QStringLiteral("SubstitutesLabel"));
+    SubstitutesLabel =
+        placeText(QStringLiteral("Substitutes"), LineupSheet, 20, 268, QStringLiteral("SubstitutesLabel"));
     SubsListBox = named(new QListWidget(LineupSheet), QStringLiteral("SubsListBox"));
     SubsListBox->setGeometry(20, 288, 325, 73);
     QFont mono(QStringLiteral("Monospace"));
@@ -454,7 +433,7 @@ void TSQMainForm::buildAuctionSheet()
 {
     AuctionSheet = named(new QWidget, QStringLiteral("AuctionSheet"));
     MainPageControl->addTab(AuctionSheet, QStringLiteral("Auction Bids"));
-    label(QStringLiteral("Bids for this Session's Auction"), AuctionSheet, 20, 10);
+    placeText(QStringLiteral("Bids for this Session's Auction"), AuctionSheet, 20, 10);
     AuctionStringGrid = new TStringGrid(QStringLiteral("AuctionStringGrid"), 3, 6, false, AuctionSheet);
     AuctionStringGrid->setGeometry(20, 34, 50 + 100 + 320 + 4, 6 * 22 + 4);
     AuctionStringGrid->setRowHeights(22);
@@ -485,7 +464,7 @@ void TSQMainForm::buildPressSheet()
     QFont heading = font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    label(QStringLiteral("Press"), PressSheet, 20, 6)->setFont(heading);
+    placeText(QStringLiteral("Press"), PressSheet, 20, 6)->setFont(heading);
     PressMemo = named(new QPlainTextEdit(PressSheet), QStringLiteral("PressMemo"));
     PressMemo->setGeometry(20, 34, 481, 249);
     PressMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -506,11 +485,11 @@ void TSQMainForm::buildSummarySheet()
 {
     SummarySheet = named(new QWidget, QStringLiteral("SummarySheet"));
     MainPageControl->addTab(SummarySheet, QStringLiteral("Zip Orders"));
-    label(QStringLiteral("Files for this Session's Orders"), SummarySheet, 20, 10);
+    placeText(QStringLiteral("Files for this Session's Orders"), SummarySheet, 20, 10);
     ZipListBox = named(new QListWidget(SummarySheet), QStringLiteral("ZipListBox"));
     ZipListBox->setGeometry(20, 34, 480, 250);
     connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { guard([this] { ZipListBoxDblClick(); }); });
-    label(QStringLiteral("To Delete a file from the list.\nDouble Click on it."), SummarySheet, 516, 34);
+    placeText(QStringLiteral("To Delete a file from the list.\nDouble Click on it."), SummarySheet, 516, 34);
     AddZipListBtn = named(new QPushButton(QStringLiteral("Add Files"), SummarySheet), QStringLiteral("AddZipListBtn"));
     AddZipListBtn->setGeometry(516, 80, 96, 28);
     connect(AddZipListBtn, &QPushButton::clicked, this, [this] { guard([this] { AddZipListBtnClick(); }); });

@@ -22,7 +22,6 @@ void TStringGrid::styleFixed(int col, int row, QTableWidgetItem* item) const
 {
     if (row == 0 || (m_fixedColumn && col == 0)) {
         item->setBackground(palette().color(QPalette::Window));
-
     }
 }
 

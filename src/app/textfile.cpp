@@ -51,7 +51,11 @@ namespace {
 // Splits 8-bit text into lines as it arrives, stopping at the first line that is too long or at a NUL byte.
 class LineSplitter {
 public:
-    LineSplitter(int maxLineLength, QString name) : m_max(maxLineLength), m_name(std::move(name)) {}
+    LineSplitter(int maxLineLength, QString name)
+        : m_max(maxLineLength)
+        , m_name(std::move(name))
+    {
+    }
 
     void feed(const char* data, qint64 size)
     {

@@ -4,21 +4,12 @@
 #include "bids.h"
 #include "settings/Changeseasonlengthunit.h"
 
+#include "widgets/placement.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
 
 TEnterBidForm::TEnterBidForm(const QString& current, QWidget* parent)
     : QDialog(parent)
@@ -32,13 +23,13 @@ TEnterBidForm::TEnterBidForm(const QString& current, QWidget* parent)
     BidEdit->installEventFilter(this);
     auto* orLabel = new QLabel(QStringLiteral("OR"), this);
     orLabel->setGeometry(150, 40, 30, 20);
-    BidAllBtn = button(QStringLiteral("BidAllBtn"), QStringLiteral("Bid ALL"), this, {186, 30, 100, 40});
+    BidAllBtn = placeButton(QStringLiteral("BidAllBtn"), QStringLiteral("Bid ALL"), this, {186, 30, 100, 40});
     QFont big = BidAllBtn->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
     BidAllBtn->setFont(big);
-    OKBtn = button(QStringLiteral("OKBtn"), QStringLiteral("Done"), this, {60, 120, 80, 28});
-    CancelBtn = button(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {160, 120, 80, 28});
+    OKBtn = placeButton(QStringLiteral("OKBtn"), QStringLiteral("Done"), this, {60, 120, 80, 28});
+    CancelBtn = placeButton(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {160, 120, 80, 28});
     // Done closes the dialog whether or not the amount was taken.
     connect(OKBtn, &QPushButton::clicked, this, [this] {
         if (OKBtnClick())
@@ -94,10 +85,11 @@ TBidNameDlg::TBidNameDlg(const QString& proposed, QWidget* parent)
     PlayNameEdit = new QLineEdit(proposed, this);
     PlayNameEdit->setObjectName(QStringLiteral("PlayNameEdit"));
     PlayNameEdit->setGeometry(16, 38, 230, 24);
-    ClearBtn = button(QStringLiteral("ClearBtn"), QStringLiteral("Clear"), this, {254, 36, 70, 28});
-    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {70, 100, 80, 28});
+    ClearBtn = placeButton(QStringLiteral("ClearBtn"), QStringLiteral("Clear"), this, {254, 36, 70, 28});
+    BitBtnWithColor1 = placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {70, 100, 80, 28});
     BitBtnWithColor1->setDefault(true);
-    BitBtnWithColor2 = button(QStringLiteral("BitBtnWithColor2"), QStringLiteral("Cancel"), this, {170, 100, 80, 28});
+    BitBtnWithColor2 =
+        placeButton(QStringLiteral("BitBtnWithColor2"), QStringLiteral("Cancel"), this, {170, 100, 80, 28});
     connect(ClearBtn, &QPushButton::clicked, this, &TBidNameDlg::ClearBtnClick);
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &TBidNameDlg::BitBtnWithColor1Click);
     connect(BitBtnWithColor2, &QPushButton::clicked, this, &QDialog::reject);

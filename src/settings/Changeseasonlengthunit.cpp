@@ -5,6 +5,8 @@
 #include "app/wholenumber.h"
 #include "inifile.h"
 
+#include "widgets/placement.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,24 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
-
-namespace {
-QLabel* text(const QString& caption, QWidget* parent, int x, int y)
-{
-    auto* l = new QLabel(caption, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    return b;
-}
-} // namespace
 
 void styleDialog(QDialog* dialog, const QString& name, const QString& caption, QSize size)
 {
@@ -53,22 +37,23 @@ TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     , m_ini(ini)
 {
     styleDialog(this, QStringLiteral("SeasonLengthForm"), QStringLiteral("Change Season Length"), {380, 170});
-    text(QStringLiteral("Set the length of the season to"), this, 16, 18);
+    placeText(QStringLiteral("Set the length of the season to"), this, 16, 18);
     MatchNumEdit = new QLineEdit(this);
     MatchNumEdit->setObjectName(QStringLiteral("MatchNumEdit"));
     MatchNumEdit->setMaxLength(2);
     MatchNumEdit->setGeometry(16, 44, 36, 24);
-    text(QStringLiteral("matches and"), this, 58, 48);
+    placeText(QStringLiteral("matches and"), this, 58, 48);
     SessNumEdit = new QLineEdit(this);
     SessNumEdit->setObjectName(QStringLiteral("SessNumEdit"));
     SessNumEdit->setMaxLength(2);
     SessNumEdit->setGeometry(150, 44, 36, 24);
-    text(QStringLiteral("sessions"), this, 192, 48);
+    placeText(QStringLiteral("sessions"), this, 192, 48);
     auto* note = new QLabel(QStringLiteral("This alters the value ranges used for Session and Match No."), this);
     note->setAlignment(Qt::AlignCenter);
     note->setGeometry(10, 80, 360, 30);
-    DoneBtn = button(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
-    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
+    DoneBtn = placeButton(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
+    BitBtnWithColor1 =
+        placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
     connect(DoneBtn, &QPushButton::clicked, this, &TSeasonLengthForm::DoneBtnClick);
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -98,9 +83,9 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
     , m_ini(ini)
 {
     styleDialog(this, QStringLiteral("HBRangeDlg"), QStringLiteral("Configure  Home Bonus Range"), {380, 200});
-    text(QStringLiteral("Set the range for the Home Bonus to be"), this, 16, 16);
-    text(QStringLiteral("from a minimum of"), this, 16, 46);
-    text(QStringLiteral("to a maximum of"), this, 196, 46);
+    placeText(QStringLiteral("Set the range for the Home Bonus to be"), this, 16, 16);
+    placeText(QStringLiteral("from a minimum of"), this, 16, 46);
+    placeText(QStringLiteral("to a maximum of"), this, 196, 46);
     auto spin = [this](const QString& name, int x) {
         auto* s = new QSpinBox(this);
         s->setObjectName(name);
@@ -114,8 +99,9 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
                                            "Ensure you know what range is used by your league."),
                             this);
     note->setGeometry(16, 100, 350, 40);
-    BitBtnWithColor1 = button(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
-    CancelBitBtn = button(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
+    BitBtnWithColor1 =
+        placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
+    CancelBitBtn = placeButton(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &THBRangeDlg::DoneBtnClick);
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -134,20 +120,20 @@ TWorkDirDlg::TWorkDirDlg(TIniFile& ini, QWidget* parent)
     : QDialog(parent)
 {
     styleDialog(this, QStringLiteral("WorkDirDlg"), QStringLiteral("Change Working Directoy"), {420, 170});
-    text(QStringLiteral("Set the directory where files are\n'opened from' and 'saved to' to:"), this, 16, 14);
+    placeText(QStringLiteral("Set the directory where files are\n'opened from' and 'saved to' to:"), this, 16, 14);
     DirectoryEdit1 = new QLineEdit(this);
     DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
     DirectoryEdit1->setReadOnly(true);
     DirectoryEdit1->setGeometry(16, 60, 350, 24);
-    BrowseBtn = button(QStringLiteral("BrowseBtn"), QStringLiteral("..."), this, {370, 60, 32, 24});
+    BrowseBtn = placeButton(QStringLiteral("BrowseBtn"), QStringLiteral("..."), this, {370, 60, 32, 24});
     connect(BrowseBtn, &QPushButton::clicked, this, [this] {
         const QString folder =
             FileDialog::chooseFolder(this, QStringLiteral("Select Directory"), DirectoryEdit1->text());
         if (!folder.isEmpty())
             DirectoryEdit1->setText(folder);
     });
-    OKBtn = button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, {120, 118, 80, 28});
-    CancelBtn = button(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {220, 118, 80, 28});
+    OKBtn = placeButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, {120, 118, 80, 28});
+    CancelBtn = placeButton(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {220, 118, 80, 28});
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

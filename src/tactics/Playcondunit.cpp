@@ -7,6 +7,8 @@
 #include "squad/squadtable.h"
 #include "widgets/widgets.h"
 
+#include "widgets/placement.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -15,36 +17,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRegion>
-
-namespace {
-template <typename T> T* place(T* w, const QString& name, const QRect& geometry)
-{
-    w->setObjectName(name);
-    w->setGeometry(geometry);
-    return w;
-}
-
-QLabel* text(const QString& caption, QWidget* parent, int x, int y)
-{
-    auto* l = new QLabel(caption, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-QComboBox* list(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items)
-{
-    auto* box = place(new QComboBox(parent), name, geometry);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    return box;
-}
-
-QString chosen(const QComboBox* box)
-{
-    return box->currentIndex() >= 0 ? box->currentText() : QString();
-}
-} // namespace
 
 TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     : QDialog(main)
@@ -57,13 +29,13 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     outline.addRoundedRect(QRectF(0, 0, 557, 272), 15, 15);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
 
-    text(QStringLiteral("Conditionals for"), this, 14, 10);
+    placeText(QStringLiteral("Conditionals for"), this, 14, 10);
     playerLabel = place(new QLabel(this), QStringLiteral("playerLabel"), {120, 8, 200, 20});
     playerLabel->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
 
     MarkPanel = place(new QFrame(this), QStringLiteral("MarkPanel"), {330, 4, 220, 56});
-    text(QStringLiteral("Mark Player (1)"), MarkPanel, 4, 6);
-    text(QStringLiteral("Mark Player (2)"), MarkPanel, 4, 32);
+    placeText(QStringLiteral("Mark Player (1)"), MarkPanel, 4, 6);
+    placeText(QStringLiteral("Mark Player (2)"), MarkPanel, 4, 32);
     for (QComboBox** box : {&MP1Combo, &MP2Combo}) {
         const bool first = box == &MP1Combo;
         *box = place(new QComboBox(MarkPanel), first ? QStringLiteral("MP1Combo") : QStringLiteral("MP2Combo"),
@@ -80,7 +52,7 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
                                   QStringLiteral("Action"), QStringLiteral("Position")};
     const int xs[] = {44, 92, 146, 206, 254, 308, 374, 430};
     for (int i = 0; i < 8; ++i)
-        text(headings.at(i), this, xs[i], top - 18);
+        placeText(headings.at(i), this, xs[i], top - 18);
     const QString hint = QStringLiteral("Enter Numeric Goal Difference or Minutes played");
     const char* letters[] = {"A", "B", "C"};
     const char* ordinals[] = {"1st", "2nd", "3rd"};
@@ -88,25 +60,25 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
         const QString L = QString::fromLatin1(letters[r]);
         const int y = top + r * 30;
         Row& row = rows[r];
-        text(QString::fromLatin1(ordinals[r]), this, 12, y + 3);
-        row.event1 =
-            list(this, QStringLiteral("CEventBox") + L + QStringLiteral("1"), {xs[0], y, 44, 22}, conditionEvents());
-        row.op1 =
-            list(this, QStringLiteral("ConditBox") + L + QStringLiteral("1"), {xs[1], y, 50, 22}, conditionOperators());
+        placeText(QString::fromLatin1(ordinals[r]), this, 12, y + 3);
+        row.event1 = placeList(this, QStringLiteral("CEventBox") + L + QStringLiteral("1"), {xs[0], y, 44, 22},
+                               conditionEvents());
+        row.op1 = placeList(this, QStringLiteral("ConditBox") + L + QStringLiteral("1"), {xs[1], y, 50, 22},
+                            conditionOperators());
         row.value1 =
             place(new QLineEdit(this), QStringLiteral("CTacVal") + L + QStringLiteral("1"), {xs[2], y, 40, 22});
         row.spin1 = place(new TUpDown(QString(), this), QStringLiteral("UpDown") + L + QStringLiteral("1"),
                           {xs[2] + 41, y, 14, 22});
-        row.event2 =
-            list(this, QStringLiteral("CEventBox") + L + QStringLiteral("2"), {xs[3], y, 44, 22}, conditionEvents());
-        row.op2 =
-            list(this, QStringLiteral("ConditBox") + L + QStringLiteral("2"), {xs[4], y, 50, 22}, conditionOperators());
+        row.event2 = placeList(this, QStringLiteral("CEventBox") + L + QStringLiteral("2"), {xs[3], y, 44, 22},
+                               conditionEvents());
+        row.op2 = placeList(this, QStringLiteral("ConditBox") + L + QStringLiteral("2"), {xs[4], y, 50, 22},
+                            conditionOperators());
         row.value2 =
             place(new QLineEdit(this), QStringLiteral("CTacVal") + L + QStringLiteral("2"), {xs[5], y, 40, 22});
         row.spin2 = place(new TUpDown(QString(), this), QStringLiteral("UpDown") + L + QStringLiteral("2"),
                           {xs[5] + 41, y, 14, 22});
-        row.action = list(this, QStringLiteral("ActionBox%1").arg(L), {xs[6], y, 52, 22}, conditionalActions());
-        row.position = list(this, QStringLiteral("PosBox%1").arg(L), {xs[7], y, 52, 22}, {});
+        row.action = placeList(this, QStringLiteral("ActionBox%1").arg(L), {xs[6], y, 52, 22}, conditionalActions());
+        row.position = placeList(this, QStringLiteral("PosBox%1").arg(L), {xs[7], y, 52, 22}, {});
         row.reset = place(new QPushButton(QStringLiteral("Reset"), this), QStringLiteral("TacReset%1Btn").arg(r + 1),
                           {490, y, 56, 22});
         row.reset->setAutoDefault(false);
@@ -122,10 +94,11 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
 
     TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this), QStringLiteral("TimeCheck"),
                       {14, 180, 180, 20});
-    text(QStringLiteral("in 15 minute steps"), this, 34, 200);
-    for (const auto& [note, y] : {std::pair{QStringLiteral("Time conditionals should be for events forward in time. i.e. use > or >="), 176},
-                                  std::pair{QStringLiteral("Press Cancel to delete the Conditional in the main table"), 204}}) {
-        QLabel* l = text(note, this, 196, y);
+    placeText(QStringLiteral("in 15 minute steps"), this, 34, 200);
+    for (const auto& [note, y] :
+         {std::pair{QStringLiteral("Time conditionals should be for events forward in time. i.e. use > or >="), 176},
+          std::pair{QStringLiteral("Press Cancel to delete the Conditional in the main table"), 204}}) {
+        QLabel* l = placeText(note, this, 196, y);
         l->setWordWrap(true);
         l->setGeometry(196, y, 350, 28);
     }
@@ -191,7 +164,7 @@ void TPlayCondForm::UpDownClick(int row, int condition, bool up)
 {
     const Row& r = rows[row];
     QLineEdit* value = condition == 1 ? r.value1 : r.value2;
-    const QString event = chosen(condition == 1 ? r.event1 : r.event2);
+    const QString event = chosenText(condition == 1 ? r.event1 : r.event2);
     value->setText(
         stepConditionValue(value->text(), event, TimeCheck->isChecked(), up ? StepDirection::Up : StepDirection::Down));
 }
@@ -211,10 +184,10 @@ void TPlayCondForm::DoneBtnClick()
     Conditional c[3];
     for (int i = 0; i < 3; ++i) {
         const Row& r = rows[i];
-        c[i] = {{chosen(r.event1), chosen(r.op1), r.value1->text()},
-                {chosen(r.event2), chosen(r.op2), r.value2->text()},
-                chosen(r.action),
-                chosen(r.position)};
+        c[i] = {{chosenText(r.event1), chosenText(r.op1), r.value1->text()},
+                {chosenText(r.event2), chosenText(r.op2), r.value2->text()},
+                chosenText(r.action),
+                chosenText(r.position)};
     }
     m_main->RosterStringGrid->setCellText(m_col, m_row,
                                           encodeConditionalsCell(marks ? MP1Combo->currentText() : QString(),

@@ -6,6 +6,8 @@
 #include "settings/Changeseasonlengthunit.h"
 #include "widgets/widgets.h"
 
+#include "widgets/placement.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,29 +16,6 @@
 #include <QPushButton>
 
 namespace {
-QLabel* text(const QString& caption, QWidget* parent, int x, int y)
-{
-    auto* l = new QLabel(caption, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-template <typename T> T* place(T* w, const QString& name, const QRect& geometry)
-{
-    w->setObjectName(name);
-    w->setGeometry(geometry);
-    return w;
-}
-
-QComboBox* list(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items)
-{
-    auto* box = place(new QComboBox(parent), name, geometry);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    return box;
-}
-
 const QStringList kInitialStrategies = {QStringLiteral("Normal"),        QStringLiteral("Stalling"),
                                         QStringLiteral("Opportunistic"), QStringLiteral("Longball"),
                                         QStringLiteral("Ball Control"),  QStringLiteral("Pressing")};
@@ -47,19 +26,19 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     , m_main(main)
 {
     styleDialog(this, QStringLiteral("TeamTacticForm"), QStringLiteral("Team Tactics"), {549, 233});
-    text(QStringLiteral("Starting Strategy "), this, 10, 12);
-    StartStratBox = list(this, QStringLiteral("StartStratBox"), {118, 8, 130, 22}, kInitialStrategies);
+    placeText(QStringLiteral("Starting Strategy "), this, 10, 12);
+    StartStratBox = placeList(this, QStringLiteral("StartStratBox"), {118, 8, 130, 22}, kInitialStrategies);
 
     const QString hint = QStringLiteral("Enter Numeric Goal Difference or Minutes played");
     auto conditionColumn = [&](int x, QComboBox** event, QComboBox** op, QLineEdit** value, TUpDown** spin, int n) {
-        auto* eventLabel = text(QStringLiteral("Event"), this, x, 38);
+        auto* eventLabel = placeText(QStringLiteral("Event"), this, x, 38);
         if (n == 2)
             eventLabel->setObjectName(QStringLiteral("Label7"));
-        text(QStringLiteral("Operator"), this, x + 48, 38);
-        text(QStringLiteral("Value"), this, x + 106, 38);
-        *event = list(this, n == 1 ? QStringLiteral("CEventBox") : QStringLiteral("CEventBox2"), {x, 56, 44, 22},
-                      conditionEvents());
-        *op = list(this, QStringLiteral("ConditBox%1").arg(n), {x + 48, 56, 52, 22}, conditionOperators());
+        placeText(QStringLiteral("Operator"), this, x + 48, 38);
+        placeText(QStringLiteral("Value"), this, x + 106, 38);
+        *event = placeList(this, n == 1 ? QStringLiteral("CEventBox") : QStringLiteral("CEventBox2"), {x, 56, 44, 22},
+                           conditionEvents());
+        *op = placeList(this, QStringLiteral("ConditBox%1").arg(n), {x + 48, 56, 52, 22}, conditionOperators());
         *value =
             place(new QLineEdit(QStringLiteral("0"), this), QStringLiteral("CTacVal%1").arg(n), {x + 106, 56, 40, 22});
         (*value)->setToolTip(hint);
@@ -75,22 +54,22 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     TheNewTactic->hide();
     TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this), QStringLiteral("TimeCheck"),
                       {370, 56, 175, 20});
-    text(QStringLiteral("in 15 minute steps"), this, 390, 76);
+    placeText(QStringLiteral("in 15 minute steps"), this, 390, 76);
     auto* explain =
-        text(QStringLiteral("Use the following Team Strategy when the above conditions are true."), this, 10, 126);
+        placeText(QStringLiteral("Use the following Team Strategy when the above conditions are true."), this, 10, 126);
     explain->setWordWrap(true);
     explain->setGeometry(10, 124, 230, 32);
-    TeamStratBox1 = list(this, QStringLiteral("TeamStratBox1"), {244, 128, 120, 22}, kInitialStrategies);
+    TeamStratBox1 = placeList(this, QStringLiteral("TeamStratBox1"), {244, 128, 120, 22}, kInitialStrategies);
     AddTacButton1 = place(new QPushButton(QStringLiteral("Add Tactic ->"), this), QStringLiteral("AddTacButton1"),
                           {10, 162, 110, 26});
     ResetTacButton = place(new QPushButton(QStringLiteral("Reset Above"), this), QStringLiteral("ResetTacButton"),
                            {130, 162, 100, 26});
     ResetTacButton->setStyleSheet(QStringLiteral("color: #8b0000;"));
-    text(QStringLiteral("Current Team Tactics"), this, 372, 100);
+    placeText(QStringLiteral("Current Team Tactics"), this, 372, 100);
     TeamTacListBox1 = place(new QListWidget(this), QStringLiteral("TeamTacListBox1"), {372, 118, 150, 74});
     TTUpDown = place(new TUpDown(QStringLiteral("TTUpDown"), this), QStringLiteral("TTUpDown"), {524, 118, 18, 40});
-    auto* del = text(QStringLiteral("Double Click on a Tactic to delete it"), this, 372, 194);
-    auto* move = text(QStringLiteral("Select Tactic and use arrows to move it"), this, 372, 208);
+    auto* del = placeText(QStringLiteral("Double Click on a Tactic to delete it"), this, 372, 194);
+    auto* move = placeText(QStringLiteral("Select Tactic and use arrows to move it"), this, 372, 208);
     QFont small = del->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     del->setFont(small);

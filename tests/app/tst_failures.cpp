@@ -11,7 +11,10 @@ namespace {
 // A small tmpfs of our own, to make a folder read-only or full. Needs root.
 class Mount {
 public:
-    explicit Mount(const QString& folder) : m_folder(folder) {}
+    explicit Mount(const QString& folder)
+        : m_folder(folder)
+    {
+    }
     ~Mount()
     {
         if (m_mounted)
@@ -98,7 +101,8 @@ void TestFailures::writesThatFail()
     QDir().mkpath(folder);
     Mount mount(folder);
     const QString target = folder + "/" + fileOf(kind);
-    const QByteArray earlier = kind == "zip" ? readBytes(fixture("../fixtures/RVR3_plain.txt")) : QByteArray("earlier orders\r\n");
+    const QByteArray earlier =
+        kind == "zip" ? readBytes(fixture("../fixtures/RVR3_plain.txt")) : QByteArray("earlier orders\r\n");
     w.form->WorkDir = folder + "/";
     if (failure == "folder missing") {
         w.form->WorkDir = w.path("missing/");

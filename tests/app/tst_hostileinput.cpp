@@ -31,11 +31,17 @@ void TestHostileInput::hugeBinaryFile_data()
     QTest::addColumn<QString>("message");
     const QByteArray nul;
     const QByteArray noBreak(1000, '\x9c');
-    QTest::newRow("roster, NUL bytes") << "roster" << nul << "Error|\"big.bin\" is not a text file (line 1 holds a NUL byte).|OK";
-    QTest::newRow("roster, one long line") << "roster" << noBreak << "Error|Line 1 of \"big.bin\" is longer than 255 characters.|OK";
-    QTest::newRow("line-up") << "lineup" << QByteArray("5,N\r\n") + noBreak << "Error|Line 2 of \"big.bin\" is longer than 255 characters.|OK";
-    QTest::newRow("opponent") << "opponent" << nul << "Error|\"big.bin\" is not a text file (line 1 holds a NUL byte).|OK";
-    QTest::newRow("order file to add") << "add" << noBreak << "Error|big.bin was not added: it holds 100.0 MB, and the league's order files are small text files.|OK";
+    QTest::newRow("roster, NUL bytes") << "roster" << nul
+                                       << "Error|\"big.bin\" is not a text file (line 1 holds a NUL byte).|OK";
+    QTest::newRow("roster, one long line")
+        << "roster" << noBreak << "Error|Line 1 of \"big.bin\" is longer than 255 characters.|OK";
+    QTest::newRow("line-up") << "lineup" << QByteArray("5,N\r\n") + noBreak
+                             << "Error|Line 2 of \"big.bin\" is longer than 255 characters.|OK";
+    QTest::newRow("opponent") << "opponent" << nul
+                              << "Error|\"big.bin\" is not a text file (line 1 holds a NUL byte).|OK";
+    QTest::newRow("order file to add")
+        << "add" << noBreak
+        << "Error|big.bin was not added: it holds 100.0 MB, and the league's order files are small text files.|OK";
 }
 
 void TestHostileInput::hugeBinaryFile()

@@ -36,3 +36,16 @@ inline void selectText(QComboBox* box, const QString& text)
     box->setCurrentIndex(i);
     emit box->activated(i);
 }
+
+// The team tactics, conditionals, coaches, trainees and penalty taker of the fixture RVR1_tactics.txt.
+inline void setFixtureTactics(Window& w)
+{
+    w.form->setCell(ColConditionals, w.rowOf("Chris Doyle"), ",,T,>=,60,G,<,0,S1,FW" + QString(16, ','));
+    w.form->TeamTactic = "O";
+    w.form->TacticChanges = QStringList{"G,<,0,T,>=,60,S", "G,>,1,,,,L"};
+    selectText(w.form->CPBox, "OTF");
+    selectText(w.form->CPBox, "Dan Price");
+    selectText(w.form->TPBox, "Joe Blake");
+    selectText(w.form->TPBox, "Max Weber");
+    selectText(w.form->PTakeBox, "Chris Doyle");
+}

@@ -26,12 +26,7 @@ void TestOpenLineup::saveThenOpenBeforeAnyRosterGivesTheLineupBack()
         w.form->WorkDir = orders.path() + '/';
         w.openRoster(sample("RVR.ros"));
         buildFixtureLineup(w);
-        w.form->setCell(ColConditionals, w.rowOf("Chris Doyle"), ",,T,>=,60,G,<,0,S1,FW" + QString(16, ','));
-        w.form->TeamTactic = "O";
-        w.form->TacticChanges = QStringList{"G,<,0,T,>=,60,S", "G,>,1,,,,L"};
-        selectText(w.form->CPBox, "Dan Price");
-        selectText(w.form->TPBox, "Max Weber");
-        selectText(w.form->PTakeBox, "Chris Doyle");
+        setFixtureTactics(w);
         selectText(w.form->HBCombo, "7");
         selectText(w.form->MatchNoComboBox, "12");
         w.action("SaveLineupMenu")->trigger();
@@ -50,8 +45,8 @@ void TestOpenLineup::saveThenOpenBeforeAnyRosterGivesTheLineupBack()
     QCOMPARE(w.form->HBCombo->currentText(), QString("7"));
     QCOMPARE(w.form->TeamTactic, QString("O"));
     QCOMPARE(w.form->TacticChanges, (QStringList{"G,<,0,T,>=,60,S", "G,>,1,,,,L"}));
-    QCOMPARE(Window::items(w.form->CPListBox), QStringList{"Dan Price"});
-    QCOMPARE(Window::items(w.form->TPListBox), QStringList{"Max Weber"});
+    QCOMPARE(Window::items(w.form->CPListBox), (QStringList{"OTF", "Dan Price"}));
+    QCOMPARE(Window::items(w.form->TPListBox), (QStringList{"Joe Blake", "Max Weber"}));
     QCOMPARE(w.form->PTakeBox->currentText(), QString("Chris Doyle"));
     QCOMPARE(w.form->TTListBox->count(), 0);                             // not refilled
     QVERIFY(w.form->starting11Led->isLit() && w.form->subsLed->isLit()); // the checker ran

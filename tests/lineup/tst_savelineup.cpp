@@ -42,14 +42,7 @@ void TestSaveLineup::tacticsTraineesAndNoMatchMatchTheFixture()
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
     buildFixtureLineup(w);
-    w.form->setCell(ColConditionals, w.rowOf("Chris Doyle"), ",,T,>=,60,G,<,0,S1,FW" + QString(16, ','));
-    w.form->TeamTactic = "O";
-    w.form->TacticChanges = QStringList{"G,<,0,T,>=,60,S", "G,>,1,,,,L"};
-    selectText(w.form->CPBox, "OTF");
-    selectText(w.form->CPBox, "Dan Price");
-    selectText(w.form->TPBox, "Joe Blake");
-    selectText(w.form->TPBox, "Max Weber");
-    selectText(w.form->PTakeBox, "Chris Doyle");
+    setFixtureTactics(w);
     w.form->SaveToolbarBtn->click();
     QCOMPARE(shownBoxes(), QStringList{"Lineup Saved|RVR1.txt has been created|OK"});
     QCOMPARE(readBytes(w.path("RVR1.txt")), readBytes(fixture("RVR1_tactics.txt")));

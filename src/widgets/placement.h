@@ -1,0 +1,30 @@
+// Placing controls at fixed positions, the way the program's windows are laid out.
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QColor;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Names a control and gives it its place.
+template <typename T> T* place(T* widget, const QString& name, const QRect& geometry)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// A caption at (x, y), sized to its text.
+QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QString& name = QString());
+// A drop-down list that takes no typing, with nothing chosen.
+QComboBox* placeList(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items = {});
+// A button that Enter does not press unless it has the focus.
+QPushButton* placeButton(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry);
+// The chosen item's text, or an empty text when nothing is chosen.
+QString chosenText(const QComboBox* box);
+void setTextColour(QWidget* widget, const QColor& colour);
