@@ -435,7 +435,7 @@ void TSQMainForm::buildAuctionSheet()
     MainPageControl->addTab(AuctionSheet, QStringLiteral("Auction Bids"));
     placeText(QStringLiteral("Bids for this Session's Auction"), AuctionSheet, 20, 10);
     AuctionStringGrid = new TStringGrid(QStringLiteral("AuctionStringGrid"), 3, 6, false, AuctionSheet);
-    AuctionStringGrid->setGeometry(20, 34, 50 + 100 + 320 + 4, 6 * 22 + 4);
+    AuctionStringGrid->setGeometry(20, 34, 50 + 100 + 320 + 4, 6 * 22 + 8);
     AuctionStringGrid->setRowHeights(22);
     AuctionStringGrid->setCursor(Qt::PointingHandCursor);
     AuctionStringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

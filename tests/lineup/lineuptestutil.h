@@ -49,3 +49,11 @@ inline void setFixtureTactics(Window& w)
     selectText(w.form->TPBox, "Max Weber");
     selectText(w.form->PTakeBox, "Chris Doyle");
 }
+
+// The options of the fixture RVR3_plain.txt: home bonus 5, Tom Adams to take penalties, match 3.
+inline void setPlainFixtureOptions(Window& w)
+{
+    selectText(w.form->HBCombo, "5");
+    selectText(w.form->PTakeBox, "Tom Adams");
+    selectText(w.form->MatchNoComboBox, "3");
+}

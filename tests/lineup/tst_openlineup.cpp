@@ -171,9 +171,7 @@ void TestOpenLineup::saveAndViewShowsTheSavedFile()
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
     buildFixtureLineup(w);
-    selectText(w.form->HBCombo, "5");
-    selectText(w.form->PTakeBox, "Tom Adams");
-    selectText(w.form->MatchNoComboBox, "3");
+    setPlainFixtureOptions(w);
     w.action("SaveView1")->trigger();
     QCOMPARE(shownBoxes(), QStringList{"Lineup Saved|RVR3.txt has been created|OK"});
     QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->LineupSheet);

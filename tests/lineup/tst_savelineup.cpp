@@ -24,9 +24,7 @@ void TestSaveLineup::plainLineupByShortcutMatchesTheFixture()
     w.useWorkDir();
     w.openRoster(sample("RVR.ros"));
     buildFixtureLineup(w);
-    selectText(w.form->HBCombo, "5");
-    selectText(w.form->PTakeBox, "Tom Adams");
-    selectText(w.form->MatchNoComboBox, "3");
+    setPlainFixtureOptions(w);
     w.form->activateWindow();
     QApplication::setActiveWindow(w.form.get());
     QTest::keyClick(w.form.get(), Qt::Key_S, Qt::ControlModifier);

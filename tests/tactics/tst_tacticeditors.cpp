@@ -17,36 +17,31 @@ void choose(QComboBox* box, const QString& text)
     box->setCurrentIndex(box->findText(text));
 }
 
-// Opens the team tactics editor, runs `steps` in it, and waits until it has closed.
-void withTeamTactics(Window& w, std::function<void(TTeamTacticForm*)> steps)
+// Runs `steps` in the editor of type T that `open` shows, and returns once the editor has closed.
+template <typename T> void withEditor(const std::function<void()>& open, const std::function<void(T*)>& steps)
 {
     bool ran = false;
     whenModal([&](QWidget* dialog) {
-        auto* form = qobject_cast<TTeamTacticForm*>(dialog);
+        auto* form = qobject_cast<T*>(dialog);
         QVERIFY(form);
         steps(form);
         ran = true;
         if (form->isVisible())
             form->reject();
     });
-    w.form->MatchTacBtnWithColor1->click();
+    open();
     QVERIFY(ran);
 }
 
-// Opens the conditionals editor on a player's cell by clicking it, runs `steps`, waits until it closed.
-void withConditionals(Window& w, int row, std::function<void(TPlayCondForm*)> steps)
+void withTeamTactics(Window& w, const std::function<void(TTeamTacticForm*)>& steps)
 {
-    bool ran = false;
-    whenModal([&](QWidget* dialog) {
-        auto* form = qobject_cast<TPlayCondForm*>(dialog);
-        QVERIFY(form);
-        steps(form);
-        ran = true;
-        if (form->isVisible())
-            form->reject();
-    });
-    w.clickGrid(row, ColConditionals);
-    QVERIFY(ran);
+    withEditor<TTeamTacticForm>([&w] { w.form->MatchTacBtnWithColor1->click(); }, steps);
+}
+
+// Opens the conditionals editor on a player's cell by clicking it.
+void withConditionals(Window& w, int row, const std::function<void(TPlayCondForm*)>& steps)
+{
+    withEditor<TPlayCondForm>([&w, row] { w.clickGrid(row, ColConditionals); }, steps);
 }
 
 QStringList listItems(QListWidget* list)
