@@ -12,6 +12,12 @@ const QByteArray kPresets = "[Options]\r\nLeague=LGM\r\n[LGMTTacs]\r\nhowmany=4\
                             "Stalling\r\nT3=Super\r\nT4=Longball\r\n"
                             "[MSWLTTacs]\r\nhowmany=3\r\nT1=Pressing\r\nT2=Ball Control\r\n";
 
+// The preset settings with the league value given ("LGM" or "FULL").
+QByteArray settingsFor(const QByteArray& league)
+{
+    return QByteArray(kPresets).replace("League=LGM", QByteArray("League=" + league));
+}
+
 void choose(QComboBox* box, const QString& text)
 {
     box->setCurrentIndex(box->findText(text));
@@ -103,9 +109,7 @@ void TestTacticEditors::presetsAndStartingStrategy()
     QFETCH(QString, teamTactic);
     QFETCH(QStringList, presets);
     QFETCH(QString, start);
-    QByteArray ini = kPresets;
-    ini.replace("League=LGM", QByteArray("League=" + league));
-    Window w(ini);
+    Window w(settingsFor(league));
     w.openRoster(sample("RVR.ros"));
     w.form->TeamTactic = teamTactic;
     withTeamTactics(w, [&](TTeamTacticForm* f) {
@@ -271,9 +275,7 @@ void TestTacticEditors::conditionalsEditorControls()
     QFETCH(QByteArray, league);
     QFETCH(bool, marks);
     QFETCH(QStringList, positions);
-    QByteArray ini = kPresets;
-    ini.replace("League=LGM", QByteArray("League=" + league));
-    Window w(ini);
+    Window w(settingsFor(league));
     w.openRoster(sample("RVR.ros"));
     w.form->OppPlayers = {"Ann", "Bob"};
     withConditionals(w, 3, [&](TPlayCondForm* f) {
@@ -313,9 +315,7 @@ void TestTacticEditors::doneThenReopenShowsTheSameChoices()
 {
     QFETCH(QByteArray, league);
     QFETCH(QString, cell);
-    QByteArray ini = kPresets;
-    ini.replace("League=LGM", QByteArray("League=" + league));
-    Window w(ini);
+    Window w(settingsFor(league));
     w.openRoster(sample("RVR.ros"));
     w.form->OppPlayers = {"Ann", "Bob"};
     w.form->setCell(ColConditionals, 5, cell);
@@ -377,9 +377,7 @@ void TestTacticEditors::spinsResetsCancelAndCloseBox()
 
 void TestTacticEditors::commasAreRefusedAtEntry()
 {
-    QByteArray ini = kPresets;
-    ini.replace("League=LGM", "League=FULL");
-    Window w(ini);
+    Window w(settingsFor("FULL"));
     w.openRoster(sample("RVR.ros"));
     withConditionals(w, 5, [](TPlayCondForm* f) {
         QTest::keyClicks(f->MP1Combo->lineEdit(), "Sm,ith");
