@@ -44,11 +44,6 @@ void TStringGrid::setCellText(int col, int row, const QString& text)
     it->setText(text);
 }
 
-void TStringGrid::setRowCountKeepingCells(int rows)
-{
-    setRowCount(rows);
-}
-
 void TStringGrid::setColumnWidths(const QList<int>& widths)
 {
     for (int c = 0; c < widths.size() && c < columnCount(); ++c)

@@ -12,7 +12,6 @@ public:
 
     QString cellText(int col, int row) const;
     void setCellText(int col, int row, const QString& text);
-    void setRowCountKeepingCells(int rows);
     void setColumnWidths(const QList<int>& widths);
     void setRowHeights(int height);
 

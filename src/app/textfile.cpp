@@ -131,26 +131,6 @@ QStringList splitLineBytes(const QByteArray& bytes, int maxLineLength, const QSt
     return splitter.finish();
 }
 
-QStringList splitTextLines(const QString& text)
-{
-    QStringList lines;
-    QString current;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines.append(current);
-            current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else {
-            current.append(c);
-        }
-    }
-    if (!current.isEmpty())
-        lines.append(current);
-    return lines;
-}
-
 void writeTextLines(const QString& path, const QStringList& lines)
 {
     QString text;

@@ -13,9 +13,6 @@ QStringList readTextLines(const QString& path, int maxLineLength = 255);
 // The same reading, of bytes already in memory; name stands for the file in the messages.
 QStringList splitLineBytes(const QByteArray& bytes, int maxLineLength, const QString& name);
 
-// Splits text into lines by the same rule (used for text already in memory).
-QStringList splitTextLines(const QString& text);
-
 // Writes each line followed by CR LF.
 void writeTextLines(const QString& path, const QStringList& lines);
 

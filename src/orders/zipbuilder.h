@@ -14,7 +14,6 @@ public:
     // The engine is linked in, so loading always finds it; kept so the run reads as the manager's tool does.
     bool Load_Zip_Dll() { return m_loaded = true; }
     void Unload_Zip_Dll() { m_loaded = false; }
-    bool isLoaded() const { return m_loaded; }
 
     struct Result {
         bool ok = false;

@@ -25,12 +25,3 @@ const QStringList& squadCaptions();
 
 // A table of the caption row and `players` blank rows.
 SquadTable blankSquadTable(int players);
-
-inline bool isStarter(const QStringList& row)
-{
-    return !row.at(ColPlay).isEmpty() && row.at(ColSubs).isEmpty();
-}
-inline bool isSubstitute(const QStringList& row)
-{
-    return !row.at(ColPlay).isEmpty() && !row.at(ColSubs).isEmpty();
-}
