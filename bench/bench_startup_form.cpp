@@ -1,5 +1,5 @@
 // Start-up as the manager meets it: the main window with the settings file and a sample roster, shown, then quit.
-#include "app/filedialog.h"
+#include "widgets/filedialog.h"
 #include "app/sqmainform.h"
 #include "settings/inifile.h"
 

@@ -4,10 +4,10 @@
 //   saving a line-up (19 lines built and written through QSaveFile) against writing the same bytes,
 //   reading rosters of 25, 1,000 and 10,000 players into the grid (cost per player).
 // Run: build/bin/squadrant_bench   (uses the offscreen platform; prints one line per measure)
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "lineup/lineupfile.h"
 #include "squad/lineupchecker.h"
 #include "squad/rosterfile.h"

@@ -1,5 +1,5 @@
 // The bid amount check and the bids file lines: an accepted amount is a whole number from 1 to 9999.
-#include "app/wholenumber.h"
+#include "base/wholenumber.h"
 #include "fuzzutil.h"
 #include "orders/bids.h"
 

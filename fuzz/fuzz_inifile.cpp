@@ -1,6 +1,6 @@
 // The settings file: parse, write a key, parse again. The written key reads back and every other line stays.
-#include "app/errors.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/textfile.h"
 #include "fuzzutil.h"
 #include "settings/inifile.h"
 

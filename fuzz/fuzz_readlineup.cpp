@@ -1,6 +1,6 @@
 // A line-up file applied to a squad: the merge, the viewer's texts, and saving the result again.
-#include "app/errors.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/textfile.h"
 #include "fuzzutil.h"
 #include "lineup/lineupfile.h"
 #include "squad/lineupchecker.h"

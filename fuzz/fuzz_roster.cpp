@@ -1,6 +1,6 @@
 // A roster file: its bytes read as lines, then into the squad table, the opponent list and the checker.
-#include "app/errors.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/textfile.h"
 #include "fuzzutil.h"
 #include "squad/lineupchecker.h"
 #include "squad/rosterfile.h"

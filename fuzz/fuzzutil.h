@@ -1,7 +1,7 @@
 // Shared pieces of the fuzz targets.
 #pragma once
 
-#include "app/textcodec.h"
+#include "base/textcodec.h"
 
 #include <QString>
 #include <cstdint>

@@ -2,10 +2,10 @@
 // with its message boxes and file dialogs answered from queues.
 #pragma once
 
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "app/stringgrid.h"
+#include "widgets/stringgrid.h"
 #include "testfiles.h"
 
 #include <QAction>

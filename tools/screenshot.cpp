@@ -2,12 +2,12 @@
 // writes a screenshot of the screen. Used under Xvfb to look at the program:
 //   squadrant_screenshot --roster samples/RVR.ros --out shot.png [--lineup RVR3.txt] [--page 1] [--size
 //   1020x680]
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
 #include "settings/inifile.h"
 
-#include "app/stringgrid.h"
+#include "widgets/stringgrid.h"
 #include "squad/squadtable.h"
 #include <QApplication>
 #include <QCommandLineParser>

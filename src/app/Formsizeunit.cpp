@@ -2,7 +2,7 @@
 
 #include "sqmainform.h"
 
-#include "stringgrid.h"
+#include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 #include <QComboBox>
 #include <QGroupBox>

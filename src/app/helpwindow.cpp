@@ -1,6 +1,6 @@
 #include "helpwindow.h"
 
-#include "messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QFile>
 #include <QFileInfo>

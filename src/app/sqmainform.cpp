@@ -2,13 +2,13 @@
 
 #include "Formsizeunit.h"
 #include "aboutbox.h"
-#include "errors.h"
-#include "filedialog.h"
+#include "base/errors.h"
+#include "widgets/filedialog.h"
 #include "helpwindow.h"
-#include "messagebox.h"
+#include "widgets/messagebox.h"
 #include "squad/lineupchecker.h"
 #include "squad/viewer.h"
-#include "stringgrid.h"
+#include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"

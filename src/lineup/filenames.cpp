@@ -1,6 +1,6 @@
 #include "filenames.h"
 
-#include "app/wholenumber.h"
+#include "base/wholenumber.h"
 
 namespace {
 bool allDigits(const QString& text)

@@ -1,6 +1,6 @@
 #include "lineupfile.h"
 
-#include "app/wholenumber.h"
+#include "base/wholenumber.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // The main window's line-up file commands: saving, Save and View, opening a line-up and applying it.
-#include "app/errors.h"
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "base/errors.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "filenames.h"
 #include "lineupfile.h"
 #include "squad/viewer.h"

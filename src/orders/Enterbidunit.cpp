@@ -1,6 +1,6 @@
 #include "Enterbidunit.h"
 
-#include "app/messagebox.h"
+#include "widgets/messagebox.h"
 #include "bids.h"
 #include "settings/Changeseasonlengthunit.h"
 

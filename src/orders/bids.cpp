@@ -1,6 +1,6 @@
 #include "bids.h"
 
-#include "app/wholenumber.h"
+#include "base/wholenumber.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "zipbuilder.h"
 
-#include "app/textfile.h"
+#include "base/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "Changeseasonlengthunit.h"
 
-#include "app/filedialog.h"
-#include "app/messagebox.h"
-#include "app/wholenumber.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
+#include "base/wholenumber.h"
 #include "inifile.h"
 
 #include "widgets/placement.h"

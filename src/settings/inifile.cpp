@@ -1,8 +1,8 @@
 #include "inifile.h"
 
-#include "app/errors.h"
-#include "app/textfile.h"
-#include "app/wholenumber.h"
+#include "base/errors.h"
+#include "base/textfile.h"
+#include "base/wholenumber.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
 // The main window's configuration commands of the Options menu.
 #include "Changeseasonlengthunit.h"
-#include "app/errors.h"
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "base/errors.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "app/wholenumber.h"
+#include "base/wholenumber.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "lineupchecker.h"
 
-#include "app/errors.h"
-#include "app/wholenumber.h"
+#include "base/errors.h"
+#include "base/wholenumber.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "rosterfile.h"
 
-#include "app/errors.h"
-#include "app/wholenumber.h"
+#include "base/errors.h"
+#include "base/wholenumber.h"
 
 namespace {
 void dropLeadingEmptyLines(QStringList& lines)

@@ -1,7 +1,7 @@
 #include "Playcondunit.h"
 
 #include "app/sqmainform.h"
-#include "app/stringgrid.h"
+#include "widgets/stringgrid.h"
 #include "encodings.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "squad/squadtable.h"

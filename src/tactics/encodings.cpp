@@ -1,6 +1,6 @@
 #include "encodings.h"
 
-#include "app/wholenumber.h"
+#include "base/wholenumber.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "teamtacticform.h"
 
-#include "app/messagebox.h"
+#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "app/wholenumber.h"
+#include "base/wholenumber.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "widgets/widgets.h"
 

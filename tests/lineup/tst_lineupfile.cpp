@@ -1,4 +1,4 @@
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "lineup/filenames.h"
 #include "lineup/lineupfile.h"
 #include "squad/rosterfile.h"

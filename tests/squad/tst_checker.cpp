@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "squad/lineupchecker.h"
 #include "testfiles.h"
 

@@ -1,7 +1,7 @@
-#include "app/errors.h"
-#include "app/textcodec.h"
-#include "app/textfile.h"
-#include "app/wholenumber.h"
+#include "base/errors.h"
+#include "base/textcodec.h"
+#include "base/textfile.h"
+#include "base/wholenumber.h"
 #include "testfiles.h"
 
 #include <QTest>
