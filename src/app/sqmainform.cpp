@@ -109,6 +109,7 @@ TSQMainForm::~TSQMainForm()
 
 void TSQMainForm::guard(const std::function<void()>& command)
 {
+    ++m_commandDepth;
     try {
         command();
     } catch (const SquadError& e) {
@@ -116,6 +117,8 @@ void TSQMainForm::guard(const std::function<void()>& command)
     } catch (const std::exception& e) {
         MessageBox::error(this, QString::fromLocal8Bit(e.what()));
     }
+    if (--m_commandDepth == 0)
+        emit commandDone();
 }
 
 QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
@@ -356,7 +359,11 @@ void TSQMainForm::buildMainSheet()
     connect(TPBox, &QComboBox::activated, this, [this] { guard([this] { TPBoxChange(); }); });
     connect(CPBox, &QComboBox::activated, this, [this] { guard([this] { CPBoxChange(); }); });
     for (QListWidget* list : {TPListBox, CPListBox})
-        connect(list, &QListWidget::itemDoubleClicked, this, [list](QListWidgetItem* item) { delete item; });
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this](QListWidgetItem* item) { guard([item] { delete item; }); });
+    // Choosing in these lists is a command of its own: nothing else happens, but the change counts.
+    for (QComboBox* box : {SessionNoComboBox, MatchNoComboBox, HBCombo, PTakeBox})
+        connect(box, &QComboBox::activated, this, [this] { guard([] {}); });
 
     LUTotalsGroupBox =
         named(new QGroupBox(QStringLiteral("Lineup Totals"), MainSheet), QStringLiteral("LUTotalsGroupBox"));

@@ -44,6 +44,7 @@ public:
     bool helpAsked() const { return m_helpAsked; }
 
     // Runs a command; an error it does not handle itself is shown in an error box and the program goes on.
+    // When the outermost command has finished (whether or not it failed), commandDone is emitted.
     void guard(const std::function<void()>& command);
 
     // ---- fields ----
@@ -178,6 +179,11 @@ public:
     void addToZipList(const QString& path);
     QStringList zipList() const;
 
+signals:
+    // A command of the manager has finished: a menu item, button, pop-up choice, dialog or list selection.
+    // Whatever follows every change of the orders (the undo history, the orders check) listens here.
+    void commandDone();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -200,6 +206,7 @@ private:
     bool m_startFailed = false;
     bool m_helpAsked = false;
     bool m_shownOnce = false;
+    int m_commandDepth = 0;
     QSize m_requestedOuter;
     QList<QSize> m_askedSizes; // outer sizes asked for whose resize events may still come
 };
