@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     QStringList lines;
     try {
-        lines = splitLineBytes(bytesOf(data, size), 255, QStringLiteral("ABC3.txt"));
+        lines = splitLineBytes(bytesOf(data, size), LineupLineLimit, QStringLiteral("ABC3.txt"));
     } catch (const FileError&) {
         return 0;
     }

@@ -14,12 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     SquadTable table = blankSquadTable(17);
+    const bool roster = rosterProblem(lines, QStringLiteral("f.ros")).isEmpty();
     try {
-        const RosterRead read = readRoster(table, lines);
-        qsizetype firstLine = 0;
-        while (lines.at(firstLine).isEmpty())
-            ++firstLine;
-        FUZZ_CHECK(table.size() == lines.size() - firstLine);
+        const RosterRead read = readRoster(table, lines, QStringLiteral("f.ros"));
+        FUZZ_CHECK(roster);
+        FUZZ_CHECK(table.size() == lines.size() - lines.count(QString())); // empty lines take no row
         FUZZ_CHECK(read.coaches.value(0) == QLatin1String("OTF"));
         FUZZ_CHECK(read.penaltyList.size() <= table.size() - 1);
         for (const QStringList& row : table)
@@ -29,14 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_CHECK(r.starters <= table.size());
         } catch (const ConvertError&) {
         }
-    } catch (const ListIndexError&) {
+    } catch (const ConvertError&) {
+        FUZZ_CHECK(false); // every Age was checked before
+    } catch (const SquadError&) {
+        FUZZ_CHECK(!roster);
         FUZZ_CHECK(table == blankSquadTable(17)); // nothing changed
     }
     try {
-        const OppRosterRead opp = readOppRoster(lines);
+        const OppRosterRead opp = readOppRoster(lines, QStringLiteral("f.ros"));
+        FUZZ_CHECK(roster);
         for (const QString& name : opp.players)
             FUZZ_CHECK(!name.isEmpty() && !name.contains(QLatin1Char(',')));
-    } catch (const ListIndexError&) {
+    } catch (const SquadError&) {
+        FUZZ_CHECK(!roster);
     }
     return 0;
 }

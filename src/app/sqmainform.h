@@ -138,9 +138,10 @@ public:
     int currentGridRow() const;
     bool rosterLoaded() const;
     void OpenRosterClick();
-    void readRoster(const QStringList& lines);
+    // fileName names the file in the message that refuses lines that are not a roster.
+    void readRoster(const QStringList& lines, const QString& fileName = QString());
     void ChooseOppButtonClick();
-    void readOppRoster(const QStringList& lines);
+    void readOppRoster(const QStringList& lines, const QString& fileName = QString());
     void RosterStringGridMouseUp(const QPoint& pos);
     void choosePlayer(QAction* item);
     void popSubClick(QAction* item);

@@ -72,6 +72,11 @@ QString lineupRefusal(const LineupFile& file)
         return QStringLiteral("You need 11 starting players, Lineup not saved");
     if (file.firstEmptySlot != 0)
         return QStringLiteral("You need 5 substitutes, Lineup not saved");
+    for (qsizetype i = 0; i < file.lines.size(); ++i)
+        if (file.lines.at(i).size() > LineupLineLimit)
+            return QStringLiteral("Line %1 of the line-up would be longer than %2 characters, Lineup not saved")
+                .arg(i + 1)
+                .arg(LineupLineLimit);
     return QString();
 }
 

@@ -6,6 +6,12 @@
 
 #include <optional>
 
+// The longest line of a line-up file, for the writer and the reader alike. The longest line the writer can
+// build from any roster the reader accepts is the training line: nine names of at most 255 characters (a
+// roster line's length) and eight commas, 2303 characters; a player line holds one name and a Conditionals
+// cell of two marked names and 24 short fields, under 900. The bound also stops a hostile file early.
+constexpr int LineupLineLimit = 4096;
+
 struct LineupOptions {
     QString homeBonus;         // the text chosen in the home bonus list; empty when none is chosen
     QString teamTactic;        // the starting strategy code ("N" stands in when empty)
@@ -26,7 +32,8 @@ QString emptyConditionals();
 
 LineupFile buildLineupFile(const SquadTable& table, const LineupOptions& options);
 
-// The refusal message for a line-up that may not be saved, or an empty text.
+// The refusal message for a line-up that may not be saved, or an empty text: not 11 starters, an empty
+// substitute slot, or a line longer than LineupLineLimit (which the reader would refuse).
 QString lineupRefusal(const LineupFile& file);
 
 struct LineupApplied {

@@ -1,12 +1,13 @@
 // The main window's line-up file commands: saving, Save and View, opening a line-up and applying it.
-#include "base/errors.h"
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
+#include "base/errors.h"
 #include "base/textfile.h"
 #include "filenames.h"
 #include "lineupfile.h"
+#include "squad/rosterfile.h"
 #include "squad/viewer.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -62,7 +63,7 @@ void TSQMainForm::SaveView1Click()
     // Only a file this save wrote is shown: after a refusal or a "No" the grid keeps what is being built.
     if (!saveLineup())
         return;
-    const QStringList lines = readTextLines(lineupPath());
+    const QStringList lines = readTextLines(lineupPath(), LineupLineLimit);
     if (lines.size() <= 1)
         return;
     readLineup(lines);
@@ -76,7 +77,7 @@ void TSQMainForm::OpenLineupMenuClick()
     const QString path = OpenLineupDialog->execute(this);
     if (path.isEmpty())
         return;
-    const QStringList lines = readTextLines(path);
+    const QStringList lines = readTextLines(path, LineupLineLimit);
     if (lines.size() != 19) {
         MessageBox::plain(this, QStringLiteral("Not a valid Lineup file"), QStringLiteral("Lineup Error"));
         return;
@@ -85,10 +86,15 @@ void TSQMainForm::OpenLineupMenuClick()
     if (!parts.matchIsNumber)
         MessageBox::error(this, QStringLiteral("OpenLineup error (reading Match No) EConvertError"));
     if (!rosterLoaded()) {
-        // The label is set only once the roster has been read, so a missing roster is tried again next time.
-        const QStringList roster = readTextLines(inWorkDir(WorkDir, parts.abbreviation + QLatin1String(".ros")));
+        // The label is set only once the roster has been read and found a roster, so a missing or wrong roster
+        // leaves no abbreviation behind and is tried again next time.
+        const QString rosterPath = inWorkDir(WorkDir, parts.abbreviation + QLatin1String(".ros"));
+        const QStringList roster = readTextLines(rosterPath);
+        const QString problem = rosterProblem(roster, bareFileName(rosterPath));
+        if (!problem.isEmpty())
+            throw SquadError(problem);
         AbbLabel->setText(parts.abbreviation);
-        readRoster(roster);
+        readRoster(roster, bareFileName(rosterPath));
     }
     MatchNoComboBox->setCurrentIndex(parts.match > 0 ? parts.match - 1 : 0);
     readLineup(lines);
@@ -106,6 +112,8 @@ void TSQMainForm::readLineup(const QStringList& lines)
         HBCombo->setCurrentIndex(*applied.homeBonusIndex < HBCombo->count() ? *applied.homeBonusIndex : -1);
     TeamTactic = applied.teamTactic;
     TacticChanges = applied.tacticChanges;
+    TTListBox->clear(); // the main page shows the tactics the file holds
+    TTListBox->addItems(TacticChanges);
     CPListBox->clear();
     CPListBox->addItems(applied.coaches);
     TPListBox->clear();

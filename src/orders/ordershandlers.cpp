@@ -1,13 +1,13 @@
 // The main window's session orders: bids, press statement and the orders archive.
 #include "Enterbidunit.h"
-#include "base/errors.h"
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "widgets/stringgrid.h"
+#include "base/errors.h"
 #include "base/textfile.h"
 #include "bids.h"
 #include "lineup/filenames.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
+#include "widgets/stringgrid.h"
 #include "ziplist.h"
 
 #include <QCheckBox>
@@ -17,10 +17,22 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace {
 enum { ColLot, ColPrice, ColBidName };
-constexpr qint64 kLargestOrderFile = 1024 * 1024;
+// The largest file an orders archive sent by e-mail can sensibly carry: 25 MiB.
+constexpr qint64 kLargestOrderFile = 25 * 1024 * 1024;
+
+// The text box's text exactly as held: toPlainText() would turn a no-break space into a plain one, so the
+// document's raw text is taken, with its paragraph and line separators as line breaks.
+QString pressText(const QPlainTextEdit* memo)
+{
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
 } // namespace
 
 bool TSQMainForm::checkOrdersReady()
@@ -129,7 +141,7 @@ void TSQMainForm::SavePressBtnClick()
         return;
     checkTeamFileName();
     const QString path = orderFilePath(QStringLiteral("Press.txt"));
-    const QString text = PressMemo->toPlainText();
+    const QString text = pressText(PressMemo);
     check8BitText({text}, path);
     const bool existed = QFileInfo::exists(path);
     if (existed && !MessageBox::confirm(this, QStringLiteral("File exits. Replace it?"))) {
@@ -157,11 +169,11 @@ void TSQMainForm::AddZipListBtnClick()
     const QString path = OpenLineupDialog->execute(this);
     if (path.isEmpty())
         return;
-    // Order files are small text files; a huge file would only keep the manager waiting at zipping.
+    // Attachments such as a PDF or a picture are welcome; a file too big for an e-mail archive is not.
     const qint64 size = QFileInfo(path).size();
     if (size > kLargestOrderFile) {
-        MessageBox::error(this, QStringLiteral("%1 was not added: it holds %2 MB, and the league's order files are "
-                                               "small text files.")
+        MessageBox::error(this, QStringLiteral("%1 was not added: it holds %2 MB, and an orders archive sent by "
+                                               "e-mail can carry files of at most 25 MB.")
                                     .arg(bareFileName(path))
                                     .arg(double(size) / (1024 * 1024), 0, 'f', 1));
         return;

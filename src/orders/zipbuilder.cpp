@@ -1,6 +1,7 @@
 #include "zipbuilder.h"
 
 #include "base/textfile.h"
+#include "ziplist.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,12 @@ TZipBuilder::Result TZipBuilder::Add()
         Load_Zip_Dll();
 
     const QString archive = bareFileName(ZipFileName);
+    if (const auto same = sameBareName(files)) {
+        result.error = QStringLiteral("%1 was not created: \"%2\" and \"%3\" have the same name, and the archive "
+                                      "can hold only one of them. Take one of them off the list, or rename it.")
+                           .arg(archive, same->first, same->second);
+        return result;
+    }
     for (const QString& path : files) {
         QFile f(path);
         if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly)) {

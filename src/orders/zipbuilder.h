@@ -20,7 +20,8 @@ public:
         int added = 0;
         QString error; // names the file and the reason when !ok
     };
-    // Puts every file of FSpecArgs into ZipFileName; FSpecArgs is emptied afterwards, whatever happened.
+    // Puts every file of FSpecArgs into ZipFileName; FSpecArgs is emptied afterwards, whatever happened. Writes
+    // nothing when two listed files share a bare name (one would silently replace the other in the archive).
     Result Add();
 
 private:

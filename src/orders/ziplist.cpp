@@ -1,5 +1,8 @@
 #include "ziplist.h"
 
+#include "base/textfile.h"
+
+#include <QHash>
 #include <algorithm>
 
 qsizetype sortedInsertPosition(const QStringList& list, const QString& path)
@@ -23,4 +26,18 @@ QStringList tidyZipList(QStringList list)
         }
     }
     return list;
+}
+
+std::optional<std::pair<QString, QString>> sameBareName(const QStringList& list)
+{
+    QHash<QString, QString> byName; // bare name in lower case -> the first path listed under it
+    for (const QString& path : list) {
+        const QString key = bareFileName(path).toLower();
+        const auto it = byName.constFind(key);
+        if (it == byName.constEnd())
+            byName.insert(key, path);
+        else if (*it != path)
+            return std::pair{*it, path};
+    }
+    return std::nullopt;
 }

@@ -1,13 +1,13 @@
 // The main window's squad commands: reading rosters, building the line-up in the grid, the checker's lamps.
-#include "base/errors.h"
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "widgets/stringgrid.h"
+#include "base/errors.h"
 #include "base/textfile.h"
 #include "lineupchecker.h"
 #include "rosterfile.h"
 #include "selection.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
+#include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
 #include <QComboBox>
@@ -66,13 +66,13 @@ void TSQMainForm::OpenRosterClick()
     const QString path = OpenRosDialog->execute(this);
     if (path.isEmpty())
         return;
-    readRoster(readTextLines(path));
+    readRoster(readTextLines(path), bareFileName(path));
 }
 
-void TSQMainForm::readRoster(const QStringList& lines)
+void TSQMainForm::readRoster(const QStringList& lines, const QString& fileName)
 {
     SquadTable table = squadTable();
-    const RosterRead read = ::readRoster(table, lines); // throws before anything changes
+    const RosterRead read = ::readRoster(table, lines, fileName); // throws before anything changes
     setSquadTable(table);
     if (read.header.size() >= 1)
         AbbLabel->setText(read.header.at(0));
@@ -88,8 +88,6 @@ void TSQMainForm::readRoster(const QStringList& lines)
     PTakeBox->addItems(read.penaltyList);
     for (QComboBox* box : {CPBox, TPBox, PTakeBox})
         box->setCurrentIndex(-1);
-    if (!read.ageError.isEmpty())
-        throw SquadError(read.ageError);
     TeamTactic = QStringLiteral("N");
 }
 
@@ -99,13 +97,17 @@ void TSQMainForm::ChooseOppButtonClick()
     const QString path = OpenRosDialog->execute(this);
     if (path.isEmpty())
         return;
+    const QStringList lines = readTextLines(path);
+    const QString problem = rosterProblem(lines, bareFileName(path));
+    if (!problem.isEmpty())
+        throw SquadError(problem); // before the opponent's list is emptied
     OppPlayers.clear();
-    readOppRoster(readTextLines(path));
+    readOppRoster(lines, bareFileName(path));
 }
 
-void TSQMainForm::readOppRoster(const QStringList& lines)
+void TSQMainForm::readOppRoster(const QStringList& lines, const QString& fileName)
 {
-    const OppRosterRead read = ::readOppRoster(lines);
+    const OppRosterRead read = ::readOppRoster(lines, fileName);
     ChooseOppButton->setText(read.abbreviation);
     if (read.abbreviation == AbbLabel->text()) {
         MessageBox::warning(this, QStringLiteral("Choose the team you are playing AGAINST!"), {MessageBox::Cancel});

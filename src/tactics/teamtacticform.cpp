@@ -1,15 +1,16 @@
 #include "teamtacticform.h"
 
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
 #include "base/wholenumber.h"
 #include "settings/Changeseasonlengthunit.h"
+#include "widgets/messagebox.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,8 +84,10 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
 
     for (QComboBox* box : {CEventBox, ConditBox1, CEventBox2, ConditBox2})
         connect(box, &QComboBox::currentIndexChanged, this, &TTeamTacticForm::OnTacticChange);
-    for (QLineEdit* value : {CTacVal1, CTacVal2})
+    for (QLineEdit* value : {CTacVal1, CTacVal2}) {
         connect(value, &QLineEdit::textChanged, this, [this, value] { CTacValChange(value); });
+        value->installEventFilter(this);
+    }
     connect(UpDown1, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal1, CEventBox, up); });
     connect(UpDown2, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal2, CEventBox2, up); });
     connect(AddTacButton1, &QPushButton::clicked, this, &TTeamTacticForm::AddTacButton1Click);
@@ -120,10 +123,41 @@ void TTeamTacticForm::FormCreate()
     StartStratBox->setCurrentIndex(start);
 }
 
+namespace {
+// A lone "-" is the start of a negative value being typed.
+bool isLoneMinus(const QLineEdit* value)
+{
+    return value->text() == QLatin1String("-");
+}
+} // namespace
+
 Condition TTeamTacticForm::condition(QComboBox* event, QComboBox* op, QLineEdit* value) const
 {
     return {event->currentIndex() >= 0 ? event->currentText() : QString(),
-            op->currentIndex() >= 0 ? op->currentText() : QString(), value->text()};
+            op->currentIndex() >= 0 ? op->currentText() : QString(),
+            isLoneMinus(value) ? QStringLiteral("0") : value->text()};
+}
+
+void TTeamTacticForm::finishValue(QLineEdit* value)
+{
+    if (isLoneMinus(value))
+        value->setText(QStringLiteral("0")); // runs the value rule and the rebuild
+}
+
+bool TTeamTacticForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut)
+        for (QLineEdit* value : {CTacVal1, CTacVal2})
+            if (watched == value)
+                finishValue(value);
+    return QDialog::eventFilter(watched, event);
+}
+
+void TTeamTacticForm::done(int result)
+{
+    finishValue(CTacVal1);
+    finishValue(CTacVal2);
+    QDialog::done(result);
 }
 
 void TTeamTacticForm::OnTacticChange()
@@ -139,11 +173,14 @@ void TTeamTacticForm::CTacValChange(QLineEdit* value)
 {
     if (m_adjusting)
         return;
+    // While the manager types, a lone "-" stays (it counts as 0 for the rebuild); it becomes "0" when the field
+    // loses the focus or the editor closes.
     const int v = parseWholeNumber(value->text()).value_or(0);
-    const QString corrected = v > 90    ? QStringLiteral("90")
-                              : v < -90 ? QStringLiteral("-90")
-                              : v == 0  ? QStringLiteral("0")
-                                        : value->text();
+    const QString corrected = isLoneMinus(value) ? value->text()
+                              : v > 90           ? QStringLiteral("90")
+                              : v < -90          ? QStringLiteral("-90")
+                              : v == 0           ? QStringLiteral("0")
+                                                 : value->text();
     if (corrected != value->text()) {
         m_adjusting = true;
         value->setText(corrected);

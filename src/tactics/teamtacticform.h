@@ -35,8 +35,15 @@ public:
     void ResetTacButtonClick();
     void TeamTacSaveBtnClick();
 
+    // A lone "-" left in a value becomes "0" when the editor closes.
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate();
+    void finishValue(QLineEdit* value);
     Condition condition(QComboBox* event, QComboBox* op, QLineEdit* value) const;
     TSQMainForm* m_main;
     bool m_adjusting = false;

@@ -35,13 +35,14 @@ void TestHostileInput::hugeBinaryFile_data()
                                        << "Error|\"big.bin\" is not a text file (line 1 holds a NUL byte).|OK";
     QTest::newRow("roster, one long line")
         << "roster" << noBreak << "Error|Line 1 of \"big.bin\" is longer than 255 characters.|OK";
-    QTest::newRow("line-up") << "lineup" << QByteArray("5,N\r\n") + noBreak
-                             << "Error|Line 2 of \"big.bin\" is longer than 255 characters.|OK";
+    QTest::newRow("line-up") << "lineup" << QByteArray("5,N\r\n") + QByteArray(5000, '\x9c')
+                             << "Error|Line 2 of \"big.bin\" is longer than 4096 characters.|OK";
     QTest::newRow("opponent") << "opponent" << nul
                               << "Error|\"big.bin\" is not a text file (line 1 holds a NUL byte).|OK";
     QTest::newRow("order file to add")
         << "add" << noBreak
-        << "Error|big.bin was not added: it holds 100.0 MB, and the league's order files are small text files.|OK";
+        << "Error|big.bin was not added: it holds 100.0 MB, and an orders archive sent by e-mail can carry files of at "
+           "most 25 MB.|OK";
 }
 
 void TestHostileInput::hugeBinaryFile()

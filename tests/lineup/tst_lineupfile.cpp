@@ -116,6 +116,11 @@ void TestLineupFile::whichRowsAreWritten_data()
                                                    << "You need 5 substitutes, Lineup not saved";
     QTest::newRow("same slot twice, lower wins") << "sameslot"
                                                  << "";
+    QTest::newRow("a line the reader would refuse")
+        << "longline"
+        << "Line 3 of the line-up would be longer than 4096 characters, Lineup not saved";
+    QTest::newRow("a line as long as the reader takes") << "limitline"
+                                                        << "";
 }
 
 void TestLineupFile::whichRowsAreWritten()
@@ -129,6 +134,10 @@ void TestLineupFile::whichRowsAreWritten()
         set(t, "Ben Ashby", "", "");
     if (change == "subnoplay")
         set(t, "Pat Quinn", "", "", "S4");
+    if (change == "longline")
+        set(t, "Tom Adams", "GK", "n", {}, QString(4096 - 39, 'x') + QString(25, ',')); // 15 + 4057 + 25: 4097
+    if (change == "limitline")
+        set(t, "Tom Adams", "GK", "n", {}, QString(4096 - 40, 'x') + QString(25, ',')); // exactly 4096
     if (change == "sameslot") {
         set(t, "Pat Quinn", "MF", "n", "S3");  // row 14: upper S3
         set(t, "Max Weber", "MF", "n", "S4");  // row 22 fills S4

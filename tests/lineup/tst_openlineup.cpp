@@ -12,6 +12,10 @@ private slots:
     void matchAndHomeBonusSelection_data();
     void matchAndHomeBonusSelection();
     void missingRosterLeavesNoTeam();
+    void wrongRosterLeavesNoTeam_data();
+    void wrongRosterLeavesNoTeam();
+    void tacticsListAfterOpening();
+    void longestWritableLineupSavedViewedAndOpened();
     void saveAndViewShowsTheSavedFile();
     void refusedSaveAndViewKeepsTheGrid();
 };
@@ -48,7 +52,7 @@ void TestOpenLineup::saveThenOpenBeforeAnyRosterGivesTheLineupBack()
     QCOMPARE(Window::items(w.form->CPListBox), (QStringList{"OTF", "Dan Price"}));
     QCOMPARE(Window::items(w.form->TPListBox), (QStringList{"Joe Blake", "Max Weber"}));
     QCOMPARE(w.form->PTakeBox->currentText(), QString("Chris Doyle"));
-    QCOMPARE(w.form->TTListBox->count(), 0);                             // not refilled
+    QCOMPARE(Window::items(w.form->TTListBox), w.form->TacticChanges);   // the tactics it loaded are shown
     QVERIFY(w.form->starting11Led->isLit() && w.form->subsLed->isLit()); // the checker ran
     QCOMPARE(w.form->StartersListBox->count(), 11);
     QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->MainSheet); // opening does not switch pages
@@ -163,6 +167,131 @@ void TestOpenLineup::missingRosterLeavesNoTeam()
     w.action("OpenLineupMenu")->trigger(); // tries the roster again
     QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
     QCOMPARE(w.cell(ColPlay, 1), QString("GK"));
+}
+
+void TestOpenLineup::wrongRosterLeavesNoTeam_data()
+{
+    QTest::addColumn<QByteArray>("roster");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << QByteArray()
+                           << "Error|\"RVR.ros\" is not a roster file: it holds no line, so it has no team line.|OK";
+    QTest::newRow("a line-up file") << readBytes(fixture("RVR3_plain.txt"))
+                                    << "Error|\"RVR.ros\" is not a roster file: line 2 (\",,,,,,,,Tom Adams\") is "
+                                       "not a player line, its Age \"\" is not a whole number.|OK";
+}
+
+void TestOpenLineup::wrongRosterLeavesNoTeam()
+{
+    QFETCH(QByteArray, roster);
+    QFETCH(QString, message);
+    Window w;
+    w.useWorkDir();
+    const SquadTable before = w.form->squadTable();
+    QFile::copy(fixture("RVR3_plain.txt"), w.path("RVR3.txt"));
+    writeBytes(w.path("RVR.ros"), roster);
+    FileDialog::queueAnswer(w.path("RVR3.txt"));
+    w.action("OpenLineupMenu")->trigger();
+    QCOMPARE(shownBoxes(), QStringList{message});
+    QCOMPARE(w.form->AbbLabel->text(), QString()); // no abbreviation over a blank grid
+    QCOMPARE(w.form->TeamNameLabel->text(), QString());
+    QCOMPARE(w.form->squadTable(), before);
+    QCOMPARE(w.form->PTakeBox->count(), 0);
+    QCOMPARE(w.form->MatchNoComboBox->currentIndex(), -1);
+    QCOMPARE(w.form->TeamTactic, QString());
+    QCOMPARE(w.form->StartersListBox->count(), 0);
+    QFile::copy(sample("RVR.ros"), w.path("RVR.ros.right"));
+    QFile::remove(w.path("RVR.ros"));
+    QFile::rename(w.path("RVR.ros.right"), w.path("RVR.ros"));
+    FileDialog::queueAnswer(w.path("RVR3.txt"));
+    w.action("OpenLineupMenu")->trigger(); // the right roster is read next time
+    QCOMPARE(shownBoxes(), QStringList{});
+    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+    QCOMPARE(w.cell(ColPlay, 1), QString("GK"));
+}
+
+void TestOpenLineup::tacticsListAfterOpening()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    w.form->TTListBox->addItem("G,>,3,,,,N"); // shown before: replaced by the file's tactics
+    QFile::copy(fixture("RVR1_tactics.txt"), w.path("RVR1.txt"));
+    FileDialog::queueAnswer(w.path("RVR1.txt"));
+    w.action("OpenLineupMenu")->trigger();
+    QCOMPARE(shownBoxes(), QStringList{});
+    QCOMPARE(w.form->TacticChanges, (QStringList{"G,<,0,T,>=,60,S", "G,>,1,,,,L"}));
+    QCOMPARE(Window::items(w.form->TTListBox), (QStringList{"G,<,0,T,>=,60,S", "G,>,1,,,,L"}));
+    QCOMPARE(w.form->TTListBox->currentRow(), -1);
+    FileDialog::queueAnswer(fixture("RVR3_plain.txt")); // a file without tactics empties the list
+    w.action("OpenLineupMenu")->trigger();
+    QCOMPARE(w.form->TTListBox->count(), 0);
+}
+
+void TestOpenLineup::longestWritableLineupSavedViewedAndOpened()
+{
+    // Names as long as a roster line allows (255 characters with ",1,9,," after the name), four coaches, four
+    // trainees, a penalty taker, and a Conditionals cell marking two opponents of the longest names.
+    QTemporaryDir orders;
+    QStringList roster = {"LNG,Longest Names,Lee"};
+    QStringList names;
+    for (int i = 0; i < 20; ++i) {
+        names.append(QString("%1").arg(i, 2, 10, QChar('0')) + QString(247, QChar(u'é')));
+        roster.append(names.last() + (i < 4 ? ",1,9,," : ",5,9,,"));
+        QCOMPARE(roster.last().size(), 255);
+    }
+    {
+        QFile f(orders.filePath("LNG.ros"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        for (const QString& line : roster)
+            f.write(line.toLatin1() + "\r\n");
+    }
+    const QString mark(255, QChar('m'));
+    const QString cell = mark + ',' + mark + ",G,>=,-90,T,<=,-90,S1,FW,G,>=,-90,T,<=,-90,C,a,G,>=,-90,T,<=,-90,S5,p";
+    SquadTable built;
+    QStringList saved;
+    {
+        Window w;
+        w.form->WorkDir = orders.path() + '/';
+        w.openRoster(orders.filePath("LNG.ros"));
+        QCOMPARE(shownBoxes(), QStringList{});
+        const char* plays[] = {"GK", "SW", "DF", "DF", "DF", "MF", "MF", "MF", "MF", "FW", "FW"};
+        for (int r = 1; r <= 11; ++r)
+            w.place(r, plays[r - 1]);
+        for (int k = 1; k <= 5; ++k) {
+            w.place(11 + k, "DF");
+            w.makeSub(11 + k, k);
+        }
+        w.form->setCell(ColConditionals, 12, cell);
+        for (int i = 0; i < 4; ++i) {
+            selectText(w.form->TPBox, names.at(i));
+            selectText(w.form->CPBox, names.at(4 + i));
+        }
+        selectText(w.form->PTakeBox, names.at(10));
+        selectText(w.form->MatchNoComboBox, "3");
+        built = w.form->squadTable();
+        w.action("SaveView1")->trigger();
+        QCOMPARE(shownBoxes(), QStringList{"Lineup Saved|LNG3.txt has been created|OK"});
+        saved = QString::fromLatin1(readBytes(orders.filePath("LNG3.txt"))).split("\r\n");
+        QCOMPARE(saved.size(), 20);                // 19 lines and the final break
+        QCOMPARE(saved.at(1).size(), 9 * 249 + 8); // the training line: nine names and eight commas
+        QCOMPARE(saved.at(13).size(), 2 + 249 + 1 + 3 + cell.size());
+        QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->LineupSheet); // viewed
+        QCOMPARE(w.form->StartersListBox->count(), 11);
+        QCOMPARE(w.form->SubsListBox->count(), 5);
+        QVERIFY(w.form->SubsListBox->item(0)->text().contains(names.at(11)));
+        QCOMPARE(w.find<QLabel>("pitchGK")->text(), names.at(0));
+        QCOMPARE(w.form->squadTable(), built);
+    }
+    Window w;
+    w.form->WorkDir = orders.path() + '/';
+    FileDialog::queueAnswer(orders.filePath("LNG3.txt"));
+    w.action("OpenLineupMenu")->trigger();
+    QCOMPARE(shownBoxes(), QStringList{});
+    QCOMPARE(w.form->AbbLabel->text(), QString("LNG"));
+    QCOMPARE(w.form->squadTable(), built);
+    QCOMPARE(Window::items(w.form->TPListBox), names.mid(0, 4));
+    QCOMPARE(Window::items(w.form->CPListBox), names.mid(4, 4));
+    QCOMPARE(w.form->PTakeBox->currentText(), names.at(10));
+    QVERIFY(w.form->starting11Led->isLit() && w.form->subsLed->isLit());
 }
 
 void TestOpenLineup::saveAndViewShowsTheSavedFile()

@@ -48,6 +48,13 @@ QString auctionCell(const Window& w, int col, int row)
     return w.form->AuctionStringGrid->cellText(col, row);
 }
 
+// Types the text key by key, letters beyond ASCII (a no-break space, accented letters) included.
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
 void ready(Window& w)
 {
     w.useWorkDir();
@@ -75,6 +82,11 @@ private slots:
     void zipOrders();
     void zipTwiceAddsAndReplaces();
     void zipFailureKeepsListAndArchive();
+    void pressTextExactlyAsTyped();
+    void sameBareNameIsRefused_data();
+    void sameBareNameIsRefused();
+    void addFilesSizeLimit_data();
+    void addFilesSizeLimit();
 };
 
 void TestOrdersWindow::auctionGridDoesNothingWithoutRoster()
@@ -400,6 +412,99 @@ void TestOrdersWindow::zipFailureKeepsListAndArchive()
              qPrintable(boxes.at(0)));
     QCOMPARE(Window::items(w.form->ZipListBox), listed);
     QCOMPARE(readBytes(w.path("RVRSession7.zip")), archive);
+}
+
+void TestOrdersWindow::pressTextExactlyAsTyped()
+{
+    Window w;
+    ready(w);
+    QPlainTextEdit* memo = w.form->PressMemo;
+    typeText(memo, QString::fromUtf8("Hello\u00a0World, caf\u00e9"));
+    QTest::keyClick(memo, Qt::Key_Return);
+    typeText(memo, QString::fromUtf8("\u00a0next\u00a0\u00a0line"));
+    w.form->SavePressBtn->click();
+    QCOMPARE(shownBoxes(), QStringList{"Press Saved|RVRSession7Press.txt has been created|OK"});
+    // the no-break space is 0xA0 in Windows-1252, the plain space 0x20
+    QCOMPARE(readBytes(w.path("RVRSession7Press.txt")), QByteArray("Hello\xa0"
+                                                                   "World, caf\xe9\r\n\xa0next\xa0\xa0line"));
+}
+
+void TestOrdersWindow::sameBareNameIsRefused_data()
+{
+    QTest::addColumn<QString>("other"); // the name of an older press file in another folder
+    QTest::newRow("same name") << "RVRSession7Press.txt";
+    QTest::newRow("same name in other letter case") << "rvrsession7press.txt";
+}
+
+void TestOrdersWindow::sameBareNameIsRefused()
+{
+    QFETCH(QString, other);
+    Window w;
+    ready(w);
+    w.form->PressMemo->setPlainText("first");
+    w.form->SavePressBtn->click();
+    w.form->ZipBtn->click(); // an earlier archive
+    QCOMPARE(readZip(w.path("RVRSession7.zip")).value("RVRSession7Press.txt").content, QByteArray("first"));
+    const QByteArray archive = readBytes(w.path("RVRSession7.zip"));
+
+    MessageBox::queueAnswer(MessageBox::Yes);
+    w.form->PressMemo->setPlainText("this session");
+    w.form->SavePressBtn->click();
+    QDir(w.dir.path()).mkdir("old");
+    writeBytes(w.path("old/" + other), "an older press");
+    FileDialog::queueAnswer(w.path("old/" + other));
+    w.form->AddZipListBtn->click();
+    shownBoxes();
+    const QStringList listed = Window::items(w.form->ZipListBox);
+    QCOMPARE(listed, (QStringList{w.path("old/" + other), w.path("RVRSession7Press.txt")}));
+
+    w.form->ZipBtn->click();
+    QCOMPARE(shownBoxes(),
+             QStringList{"Error|RVRSession7.zip was not created: \"" + listed.at(0) + "\" and \"" + listed.at(1) +
+                         "\" have the same name, and the archive can hold only one of them. Take one "
+                         "of them off the list, or rename it.|OK"});
+    QCOMPARE(Window::items(w.form->ZipListBox), listed);
+    QCOMPARE(readBytes(w.path("RVRSession7.zip")), archive); // nothing written
+    const auto kept = readZip(w.path("RVRSession7.zip"));
+    QCOMPARE(kept.keys(), QStringList{"RVRSession7Press.txt"});
+    QCOMPARE(kept.value("RVRSession7Press.txt").content, QByteArray("first"));
+
+    QListWidget* list = w.form->ZipListBox;
+    Window::doubleClick(list, list->visualItemRect(list->item(0)).center()); // the older file off the list
+    w.form->ZipBtn->click();
+    QCOMPARE(shownBoxes(), QStringList{"Orders Saved|RVRSession7.zip has been created|OK"});
+    const auto entries = readZip(w.path("RVRSession7.zip"));
+    QCOMPARE(entries.keys(), QStringList{"RVRSession7Press.txt"});
+    QCOMPARE(entries.value("RVRSession7Press.txt").content, QByteArray("this session"));
+}
+
+void TestOrdersWindow::addFilesSizeLimit_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("message"); // empty when the file is added
+    QTest::newRow("2 MiB") << qint64(2) * 1024 * 1024 << QString();
+    QTest::newRow("25 MiB") << qint64(25) * 1024 * 1024 << QString();
+    QTest::newRow("30 MiB") << qint64(30) * 1024 * 1024
+                            << "Error|report.pdf was not added: it holds 30.0 MB, and an orders archive sent by e-mail "
+                               "can carry files of at most 25 MB.|OK";
+}
+
+void TestOrdersWindow::addFilesSizeLimit()
+{
+    QFETCH(qint64, size);
+    QFETCH(QString, message);
+    Window w;
+    ready(w);
+    shownBoxes();
+    QFile f(w.path("report.pdf"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("%PDF-1.4\n");
+    QVERIFY(f.resize(size));
+    f.close();
+    FileDialog::queueAnswer(w.path("report.pdf"));
+    w.form->AddZipListBtn->click();
+    QCOMPARE(shownBoxes(), message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(Window::items(w.form->ZipListBox), message.isEmpty() ? QStringList{w.path("report.pdf")} : QStringList{});
 }
 
 QTEST_MAIN(TestOrdersWindow)

@@ -64,6 +64,8 @@ private slots:
     void presetsAndStartingStrategy();
     void buildingAndAddingTactics();
     void valueRuleAndSpins();
+    void negativeValueTyped_data();
+    void negativeValueTyped();
     void deleteMoveAndReset();
     void cancelHandsNothingBack();
     void conditionalsEditorControls_data();
@@ -178,7 +180,7 @@ void TestTacticEditors::valueRuleAndSpins()
     withTeamTactics(w, [](TTeamTacticForm* f) {
         QVERIFY(f->TimeCheck->isChecked());
         QLineEdit* v = f->CTacVal1;
-        const QList<std::pair<QString, QString>> typed = {{"95", "90"}, {"-95", "-90"}, {"-", "0"},
+        const QList<std::pair<QString, QString>> typed = {{"95", "90"}, {"-95", "-90"}, {"-", "-"},
                                                           {"abc", "0"}, {"05", "05"},   {"", "0"}};
         for (const auto& [in, out] : typed) {
             v->setText(in);
@@ -198,6 +200,72 @@ void TestTacticEditors::valueRuleAndSpins()
         QCOMPARE(f->TheNewTactic->text(), QString("T,>,15,,,"));
     });
     QVERIFY(w.form->TimeStepsOn); // the editor's box is not stored
+}
+
+void TestTacticEditors::negativeValueTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("leave"); // how the field is left: "focus" to the other value, or "close"
+    QTest::addColumn<QString>("shown"); // the text while typing
+    QTest::addColumn<QString>("coded");
+    QTest::addColumn<QString>("left"); // the text once the field is left
+    QTest::newRow("-1") << "-1"
+                        << "focus"
+                        << "-1"
+                        << "G,>,-1,,,"
+                        << "-1";
+    QTest::newRow("-90") << "-90"
+                         << "focus"
+                         << "-90"
+                         << "G,>,-90,,,"
+                         << "-90";
+    QTest::newRow("-95") << "-95"
+                         << "focus"
+                         << "-90"
+                         << "G,>,-90,,,"
+                         << "-90";
+    QTest::newRow("lone -, focus leaves") << "-"
+                                          << "focus"
+                                          << "-"
+                                          << "G,>,0,,,"
+                                          << "0";
+    QTest::newRow("lone -, editor closes") << "-"
+                                           << "close"
+                                           << "-"
+                                           << "G,>,0,,,"
+                                           << "0";
+}
+
+void TestTacticEditors::negativeValueTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, leave);
+    QFETCH(QString, shown);
+    QFETCH(QString, coded);
+    QFETCH(QString, left);
+    Window w(kPresets);
+    w.openRoster(sample("RVR.ros"));
+    withTeamTactics(w, [&](TTeamTacticForm* f) {
+        QApplication::setActiveWindow(f);
+        choose(f->CEventBox, "G");
+        choose(f->ConditBox1, ">");
+        f->CTacVal1->setFocus();
+        QVERIFY(f->CTacVal1->hasFocus());
+        f->CTacVal1->selectAll();
+        QTest::keyClicks(f->CTacVal1, typed);
+        QCOMPARE(f->CTacVal1->text(), shown);
+        QCOMPARE(f->TheNewTactic->text(), coded);
+        QCOMPARE(listItems(f->ListNewTac1).size(), 1);
+        if (leave == "focus") {
+            f->CTacVal2->setFocus();
+            QVERIFY(f->CTacVal2->hasFocus());
+        } else {
+            f->TeamCancelBtn->click();
+            QVERIFY(!f->isVisible());
+        }
+        QCOMPARE(f->CTacVal1->text(), left);
+        QCOMPARE(f->TheNewTactic->text(), coded);
+    });
 }
 
 void TestTacticEditors::deleteMoveAndReset()
