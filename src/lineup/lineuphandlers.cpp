@@ -1,12 +1,12 @@
 // The main window's line-up file commands: saving, Save and View, opening a line-up and applying it.
-#include "base/errors.h"
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
+#include "base/errors.h"
 #include "base/textfile.h"
 #include "filenames.h"
 #include "lineupfile.h"
 #include "squad/viewer.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -96,8 +96,8 @@ void TSQMainForm::OpenLineupMenuClick()
 
 void TSQMainForm::readLineup(const QStringList& lines)
 {
-    const int min = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3);
-    const int max = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 13);
+    const int min = IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3, 0, 99);
+    const int max = IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 13, 0, 99);
     SquadTable table = squadTable();
     const LineupApplied applied = ::readLineup(table, lines, min, max);
     if (!applied.homeBonusError.isEmpty())

@@ -1,9 +1,10 @@
 #include "Changeseasonlengthunit.h"
 
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
+#include "app/sqmainform.h"
 #include "base/wholenumber.h"
 #include "inifile.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 
 #include "widgets/placement.h"
 
@@ -32,6 +33,18 @@ void styleDialog(QDialog* dialog, const QString& name, const QString& caption, Q
         dialog->move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+namespace {
+// A dialog's button that writes runs as a command of the main window: a failed write is shown in the error
+// box, the dialog stays open, and the program goes on.
+void runGuarded(const std::function<void()>& handler)
+{
+    if (SQMainForm)
+        SQMainForm->guard(handler);
+    else
+        handler();
+}
+} // namespace
+
 TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     : QDialog(parent)
     , m_ini(ini)
@@ -54,14 +67,14 @@ TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     DoneBtn = placeButton(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
-    connect(DoneBtn, &QPushButton::clicked, this, &TSeasonLengthForm::DoneBtnClick);
+    connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &QDialog::reject);
 
     // FormCreate
     MatchNumEdit->setText(
-        QString::number(m_ini.readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30)));
+        QString::number(m_ini.readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30, 1, 99)));
     SessNumEdit->setText(
-        QString::number(m_ini.readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10)));
+        QString::number(m_ini.readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10, 1, 99)));
 }
 
 void TSeasonLengthForm::DoneBtnClick()
@@ -102,11 +115,11 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
     CancelBitBtn = placeButton(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
-    connect(BitBtnWithColor1, &QPushButton::clicked, this, &THBRangeDlg::DoneBtnClick);
+    connect(BitBtnWithColor1, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    HBminEdit->setValue(m_ini.readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3));
-    HBmaxEdit->setValue(m_ini.readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8));
+    HBminEdit->setValue(m_ini.readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3, 0, 99));
+    HBmaxEdit->setValue(m_ini.readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8, 0, 99));
 }
 
 void THBRangeDlg::DoneBtnClick()
