@@ -35,6 +35,9 @@ private slots:
     void failedWriteLeavesTheFileAndGoesOn();
     void storedNumbersOutOfBounds_data();
     void storedNumbersOutOfBounds();
+    void linesThatCannotBeReadAreKept();
+    void workingFolderInEitherEncoding_data();
+    void workingFolderInEitherEncoding();
 };
 
 void TestSettingsCommands::onlyStrategySectionsGivesTheDefaults()
@@ -395,6 +398,52 @@ void TestSettingsCommands::storedNumbersOutOfBounds()
     QCOMPARE(shownMax, homeBonus.last().toInt());
     QCOMPARE(Window::items(w.form->HBCombo), homeBonus);
     QCOMPARE(readBytes(w.iniPath), kTacticsOnly + stored + "\r\n");
+}
+
+// One line too long to read and one with a NUL byte: every other key still reads at start-up, and a dialog's
+// Done writes its keys and keeps both lines byte for byte.
+void TestSettingsCommands::linesThatCannotBeReadAreKept()
+{
+    const QByteArray longLine = "; " + QByteArray(5000, '=');
+    const QByteArray nulLine("League=LGM\0\xff", 13);
+    const QByteArray before = "[Options]\r\nLeague=FULL\r\n" + longLine + "\r\nAutoIncr=1\r\n" + nulLine +
+                              "\r\n[SeasonLength]\r\nMatches=12\r\n" + kTacticsOnly;
+    Window w(before);
+    QVERIFY(w.action("MenuFullMSWL")->isChecked());
+    QVERIFY(w.action("MenuAutoIncr")->isChecked());
+    QCOMPARE(w.form->MatchNoComboBox->count(), 12);
+    whenModal([](QWidget* dialog) {
+        auto* form = qobject_cast<TSeasonLengthForm*>(dialog);
+        QCOMPARE(form->MatchNumEdit->text(), QString("12"));
+        form->MatchNumEdit->setText("14");
+        form->SessNumEdit->setText("5");
+        form->DoneBtn->click();
+    });
+    w.action("SeasonLength1")->trigger();
+    QCOMPARE(shownBoxes(), QStringList());
+    QCOMPARE(readBytes(w.iniPath), "[Options]\r\nLeague=FULL\r\n" + longLine + "\r\nAutoIncr=1\r\n" + nulLine +
+                                       "\r\n[SeasonLength]\r\nMatches=14\r\nSessions=5\r\n" + kTacticsOnly);
+    QCOMPARE(w.form->MatchNoComboBox->count(), 14);
+    QCOMPARE(w.form->SessionNoComboBox->count(), 5);
+}
+
+void TestSettingsCommands::workingFolderInEitherEncoding_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("UTF-8") << QByteArray("/home/caf\xc3\xa9/");
+    QTest::newRow("Windows-1252") << QByteArray("/home/caf\xe9/");
+}
+
+void TestSettingsCommands::workingFolderInEitherEncoding()
+{
+    QFETCH(QByteArray, stored);
+    Window w("[Options]\r\nWorkingDir=" + stored + "\r\n" + kTacticsOnly);
+    const QString cafe = QString::fromUtf8("/home/caf\u00e9/");
+    QCOMPARE(w.form->WorkDir, cafe);
+    QCOMPARE(w.form->OpenRosDialog->InitialDir, cafe);
+    w.action("Set15on")->trigger(); // any write stores the whole file as UTF-8
+    QVERIFY(readBytes(w.iniPath).startsWith("[Options]\r\nWorkingDir=/home/caf\xc3\xa9/\r\nTimeSteps=1\r\n"));
+    QCOMPARE(w.form->WorkDir, cafe);
 }
 
 QTEST_MAIN(TestSettingsCommands)
