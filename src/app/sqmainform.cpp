@@ -122,6 +122,14 @@ void TSQMainForm::guard(const std::function<void()>& command)
         emit commandDone();
 }
 
+void runAsCommand(const std::function<void()>& handler)
+{
+    if (SQMainForm)
+        SQMainForm->guard(handler);
+    else
+        handler();
+}
+
 QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
                                 void (TSQMainForm::*handler)())
 {

@@ -33,18 +33,6 @@ void styleDialog(QDialog* dialog, const QString& name, const QString& caption, Q
         dialog->move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
-namespace {
-// A dialog's button that writes runs as a command of the main window: a failed write is shown in the error
-// box, the dialog stays open, and the program goes on.
-void runGuarded(const std::function<void()>& handler)
-{
-    if (SQMainForm)
-        SQMainForm->guard(handler);
-    else
-        handler();
-}
-} // namespace
-
 TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     : QDialog(parent)
     , m_ini(ini)
@@ -67,7 +55,7 @@ TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     DoneBtn = placeButton(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
-    connect(DoneBtn, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
+    connect(DoneBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &QDialog::reject);
 
     // FormCreate
@@ -115,7 +103,7 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
     CancelBitBtn = placeButton(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
-    connect(BitBtnWithColor1, &QPushButton::clicked, this, [this] { runGuarded([this] { DoneBtnClick(); }); });
+    connect(BitBtnWithColor1, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     HBminEdit->setValue(m_ini.readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3, 0, 99));

@@ -1,9 +1,9 @@
 #include "teamtacticform.h"
 
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
 #include "base/wholenumber.h"
 #include "settings/Changeseasonlengthunit.h"
+#include "widgets/messagebox.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
@@ -84,14 +84,18 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     for (QComboBox* box : {CEventBox, ConditBox1, CEventBox2, ConditBox2})
         connect(box, &QComboBox::currentIndexChanged, this, &TTeamTacticForm::OnTacticChange);
     for (QLineEdit* value : {CTacVal1, CTacVal2})
-        connect(value, &QLineEdit::textChanged, this, [this, value] { CTacValChange(value); });
-    connect(UpDown1, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal1, CEventBox, up); });
-    connect(UpDown2, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal2, CEventBox2, up); });
-    connect(AddTacButton1, &QPushButton::clicked, this, &TTeamTacticForm::AddTacButton1Click);
-    connect(ResetTacButton, &QPushButton::clicked, this, &TTeamTacticForm::ResetTacButtonClick);
-    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this, &TTeamTacticForm::TeamTacListBox1DblClick);
-    connect(TTUpDown, &TUpDown::clicked, this, &TTeamTacticForm::TTUpDownClick);
-    connect(TeamTacSaveBtn, &QPushButton::clicked, this, &TTeamTacticForm::TeamTacSaveBtnClick);
+        connect(value, &QLineEdit::textChanged, this,
+                [this, value] { runAsCommand([this, value] { CTacValChange(value); }); });
+    connect(UpDown1, &TUpDown::clicked, this,
+            [this](bool up) { runAsCommand([this, up] { UpDownClick(CTacVal1, CEventBox, up); }); });
+    connect(UpDown2, &TUpDown::clicked, this,
+            [this](bool up) { runAsCommand([this, up] { UpDownClick(CTacVal2, CEventBox2, up); }); });
+    connect(AddTacButton1, &QPushButton::clicked, this, [this] { runAsCommand([this] { AddTacButton1Click(); }); });
+    connect(ResetTacButton, &QPushButton::clicked, this, [this] { runAsCommand([this] { ResetTacButtonClick(); }); });
+    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this,
+            [this] { runAsCommand([this] { TeamTacListBox1DblClick(); }); });
+    connect(TTUpDown, &TUpDown::clicked, this, [this](bool up) { runAsCommand([this, up] { TTUpDownClick(up); }); });
+    connect(TeamTacSaveBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { TeamTacSaveBtnClick(); }); });
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     FormCreate();
 }
