@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package: built by cpack, installed with apt, used by a user who owns nothing of it (the installed
 # program under Xvfb: a setting changed through its menu shortcut, then kept for the next start in that user's
-# ~/.config/squadrant/squadrant.INI), and removed cleanly. Needs root; cleans up after itself.
+# ~/.config/squadrant/squadrant.INI, and its help found), and removed cleanly. Needs root; cleans up after itself.
 # Usage: check_deb.sh [build folder]
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -95,6 +95,10 @@ sleep 0.5
 xdotool key --clearmodifiers F6
 for _ in $(seq 100); do grep -q '^ScreenRes=800' "$own" && break; sleep 0.1; done
 grep -q '^ScreenRes=800' "$own" || { cat "$work/app.log"; fail "F6 did not store ScreenRes=800 in $own"; }
+# F1 finds the help file in the package's data folder.
+xdotool key --clearmodifiers F1
+timeout 15 xdotool search --sync --onlyvisible --name '^Squadrant Help$' >/dev/null ||
+  { cat "$work/app.log"; fail "F1 showed no help window"; }
 stop_app
 cp "$own" "$work/after-first"
 
