@@ -222,6 +222,12 @@ void TIniFile::writeString(const QString& section, const QString& key, const QSt
         throw FileError(QStringLiteral("Cannot write file \"%1\". The settings file is no longer there, and the "
                                        "program does not make it anew; nothing was written.")
                             .arg(m_path));
+    // A value is one line: a line break or a NUL in it would cut the file's lines apart.
+    for (QChar c : value)
+        if (c == u'\r' || c == u'\n' || c == u'\0')
+            throw FileError(QStringLiteral("Cannot write \"%1\" to the settings file: a line break or NUL "
+                                           "character has no place in a setting. Nothing was written.")
+                                .arg(value.simplified()));
     Content current = content(true);
     current.lines = withValue(current.lines, section, key, value);
     writeFileBytes(m_path, compose(current), false);

@@ -18,6 +18,8 @@ private slots:
     void utf8AndOlderEightBitFiles_data();
     void utf8AndOlderEightBitFiles();
     void fileIsNeverCreated();
+    void valueThatWouldCutTheLines_data();
+    void valueThatWouldCutTheLines();
 };
 
 void TestIniFile::pathBesideTheExecutable_data()
@@ -168,6 +170,26 @@ void TestIniFile::fileIsNeverCreated()
     QVERIFY_THROWS_EXCEPTION(FileError, ini.writeString("Options", "League", "FULL"));
     QVERIFY(!QFileInfo::exists(dir.filePath("s.INI")));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+void TestIniFile::valueThatWouldCutTheLines_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("line feed") << "/home/a\nb/";
+    QTest::newRow("carriage return") << "/home/a\rb/";
+    QTest::newRow("NUL") << QString("/home/a") + QChar(u'\0') + "b/";
+}
+
+// A folder whose name holds a line break would add lines to the file: refused, and the file is unchanged.
+void TestIniFile::valueThatWouldCutTheLines()
+{
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    const QByteArray before = "[Options]\r\nLeague=FULL\r\n";
+    writeBytes(dir.filePath("s.INI"), before);
+    TIniFile ini(dir.filePath("s.INI"));
+    QVERIFY_THROWS_EXCEPTION(FileError, ini.writeString("Options", "WorkingDir", value));
+    QCOMPARE(readBytes(dir.filePath("s.INI")), before);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
