@@ -1,29 +1,11 @@
 // Squadrant: writes a team's orders for a play-by-e-mail football league.
 #include "app/helpwindow.h"
+#include "app/sqapplication.h"
 #include "app/sqmainform.h"
 #include "settings/settingsplace.h"
 #include "widgets/messagebox.h"
 
-#include <QApplication>
 #include <QIcon>
-
-namespace {
-// The application's general handler: an error that a handler let escape is shown in an error box, and the
-// program goes on (every command runs under the main window's guard; this catches what lies outside it).
-class TSquadrantApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override
-    {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& e) {
-            MessageBox::error(activeWindow(), QString::fromUtf8(e.what()));
-        }
-        return false;
-    }
-};
-} // namespace
 
 int main(int argc, char* argv[])
 {
