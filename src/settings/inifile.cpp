@@ -80,22 +80,27 @@ TIniFile::Content TIniFile::parse(const QByteArray& bytes)
     if (start < bytes.size())
         raw.append(bytes.mid(start));
 
-    Content content;
-    QList<bool> readable;
+    // A line is read when it holds no NUL and at most 4,096 characters. The file is UTF-8 unless one of its
+    // short lines (at most 4,096 bytes, no NUL) is not; then it is an older file in the 8-bit code page. A
+    // line of the 8-bit code page takes up to three bytes a character in UTF-8, so a line that was read is
+    // read again after the file has been written back as UTF-8.
+    const auto isShort = [](const QByteArray& line) { return line.size() <= kMaxLineLength && !line.contains('\0'); };
     bool utf8 = true;
-    for (const QByteArray& line : std::as_const(raw)) {
-        const bool ok = line.size() <= kMaxLineLength && !line.contains('\0');
-        readable.append(ok);
-        if (ok && utf8 && !QUtf8StringView(line).isValidUtf8())
+    for (const QByteArray& line : std::as_const(raw))
+        if (isShort(line) && !QUtf8StringView(line).isValidUtf8()) {
             utf8 = false;
-    }
-    // The file is UTF-8 unless a readable line is not; then it is an older file in the 8-bit code page.
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (!readable.at(i)) {
+            break;
+        }
+    Content content;
+    for (const QByteArray& line : std::as_const(raw)) {
+        const bool decodable =
+            line.size() <= 3 * kMaxLineLength && !line.contains('\0') && (!utf8 || QUtf8StringView(line).isValidUtf8());
+        const QString text = !decodable ? QString() : utf8 ? QString::fromUtf8(line) : decode8Bit(line);
+        if (!decodable || text.size() > kMaxLineLength) {
             content.lines.append(unreadableMarker(content.unreadable.size()));
-            content.unreadable.append(raw.at(i));
+            content.unreadable.append(line);
         } else {
-            content.lines.append(utf8 ? QString::fromUtf8(raw.at(i)) : decode8Bit(raw.at(i)));
+            content.lines.append(text);
         }
     }
     return content;

@@ -17,6 +17,7 @@ private slots:
     void unreadableLineIsKeptAndIgnored();
     void utf8AndOlderEightBitFiles_data();
     void utf8AndOlderEightBitFiles();
+    void longLineOfAnOlderFileStaysReadable();
     void fileIsNeverCreated();
     void valueThatWouldCutTheLines_data();
     void valueThatWouldCutTheLines();
@@ -161,6 +162,21 @@ void TestIniFile::utf8AndOlderEightBitFiles()
                                          "ata/\r\n"));
     QCOMPARE(ini.readString("Options", "WorkingDir", ""), cafe);
     QCOMPARE(ini.readString("Options", "Archive", ""), cyrillic);
+}
+
+// 3,000 accented letters: 3,000 bytes in the 8-bit code page, 6,000 in UTF-8; the line is read before and after
+// the file is written back as UTF-8.
+void TestIniFile::longLineOfAnOlderFileStaysReadable()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("s.INI");
+    writeBytes(path, "[Options]\r\nNote=" + QByteArray(3000, '\xe9') + "\r\n");
+    TIniFile ini(path);
+    const QString note(3000, QChar(0xe9));
+    QCOMPARE(ini.readString("Options", "Note", ""), note);
+    ini.writeBool("Options", "AutoIncr", true);
+    QCOMPARE(readBytes(path), "[Options]\r\nNote=" + note.toUtf8() + "\r\nAutoIncr=1\r\n");
+    QCOMPARE(ini.readString("Options", "Note", ""), note);
 }
 
 void TestIniFile::fileIsNeverCreated()
