@@ -1,23 +1,29 @@
 // Squadrant: writes a team's orders for a play-by-e-mail football league.
 #include "app/helpwindow.h"
+#include "app/sqapplication.h"
 #include "app/sqmainform.h"
-#include "settings/inifile.h"
+#include "settings/settingsplace.h"
+#include "widgets/messagebox.h"
 
-#include <QApplication>
 #include <QIcon>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    TSquadrantApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Squadrant"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/squadrant.png")));
     Q_INIT_RESOURCE(squadrant);
 
-    TSQMainForm form(TIniFile::pathForExecutable(QApplication::applicationFilePath()));
+    const QString executable = QApplication::applicationFilePath();
+    const SettingsPlace settings = locateSettingsFile(executable);
+    if (!settings.error.isEmpty())
+        MessageBox::error(nullptr, settings.error + QStringLiteral(" The shipped settings file is used; changes to the "
+                                                                   "settings cannot be kept."));
+    TSQMainForm form(settings.path);
     if (form.startFailed()) {
         // The program ends; the help, when asked for, stays until the manager closes it.
         if (form.helpAsked()) {
-            THelpWindow::showContents(nullptr, QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
+            THelpWindow::showContents(nullptr, locateHelpFile(executable));
             QApplication::exec();
         }
         return 1;

@@ -3,11 +3,12 @@
 #include "Formsizeunit.h"
 #include "aboutbox.h"
 #include "base/errors.h"
-#include "widgets/filedialog.h"
 #include "helpwindow.h"
-#include "widgets/messagebox.h"
+#include "settings/settingsplace.h"
 #include "squad/lineupchecker.h"
 #include "squad/viewer.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 #include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
@@ -119,6 +120,14 @@ void TSQMainForm::guard(const std::function<void()>& command)
     }
     if (--m_commandDepth == 0)
         emit commandDone();
+}
+
+void runAsCommand(const std::function<void()>& handler)
+{
+    if (SQMainForm)
+        SQMainForm->guard(handler);
+    else
+        handler();
 }
 
 QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
@@ -577,11 +586,11 @@ void TSQMainForm::setUpMainWindow()
     TimeStepsOn = IniFile->readBool(QStringLiteral("Options"), QStringLiteral("TimeSteps"), false);
     (TimeStepsOn ? Set15on : Set15off)->setChecked(true);
     fillNumberCombo(MatchNoComboBox, 1,
-                    IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30));
+                    IniFile->readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30, 1, 99));
     fillNumberCombo(SessionNoComboBox, 1,
-                    IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10));
-    fillNumberCombo(HBCombo, IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3),
-                    IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8));
+                    IniFile->readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10, 1, 99));
+    fillNumberCombo(HBCombo, IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3, 0, 99),
+                    IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8, 0, 99));
     WorkDir = IniFile->readString(QStringLiteral("Options"), QStringLiteral("WorkingDir"), QString());
     if (!WorkDir.isEmpty())
         OpenRosDialog->InitialDir = OpenLineupDialog->InitialDir = WorkDir;
@@ -591,9 +600,14 @@ void TSQMainForm::setUpMainWindow()
     for (QAction* a : {size640Menu, size800Menu, size1024Menu, sizeCustMenu})
         a->setChecked(false);
     QSize size = presetWindowSize(res, true);
-    if (res == 999)
-        size = QSize(IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("XRes"), 796),
-                     IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("YRes"), 512));
+    if (res == 999) {
+        // A stored custom size below the window's minimum (a negative one too) is raised to it; one beyond
+        // any screen is held to a size the window system can take.
+        constexpr int largest = 16000;
+        size =
+            QSize(qBound(680, IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("XRes"), 796), largest),
+                  qBound(480, IniFile->readInteger(QStringLiteral("Options"), QStringLiteral("YRes"), 512), largest));
+    }
     if (size.isValid()) {
         (res == 640    ? size640Menu
          : res == 800  ? size800Menu
@@ -642,7 +656,7 @@ void TSQMainForm::MainPageControlChange()
 
 void TSQMainForm::HelpClick()
 {
-    THelpWindow::showContents(this, QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
+    THelpWindow::showContents(this, locateHelpFile(QApplication::applicationFilePath()));
 }
 
 void TSQMainForm::AboutClick()

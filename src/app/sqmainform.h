@@ -214,3 +214,7 @@ private:
 
 // The one main window of the running program.
 extern TSQMainForm* SQMainForm;
+
+// Runs a dialog's handler under the main window's command guard (TSQMainForm::guard): an error it lets escape
+// is shown in an error box, the dialog stays open as it was, and the program goes on.
+void runAsCommand(const std::function<void()>& handler);

@@ -26,14 +26,40 @@ QByteArray encodeOrThrow(const QString& text, const QString& path)
     return *bytes;
 }
 
-void writeBytes(const QString& path, const QString& text)
+// Writes the file over its old content, for a file that may be written while its folder may not (so no
+// temporary file can be made beside it). The file is not truncated before the new bytes are in; a short write
+// is reported.
+void writeInPlace(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray bytes = encodeOrThrow(text, path);
-    if (QFileInfo(path).isDir())
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
+        !file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly))
+        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.resize(bytes.size()) ||
+        file.error() != QFileDevice::NoError)
+        throw FileError(
+            QStringLiteral("Cannot write file \"%1\"; it may now be incomplete. %2").arg(path, file.errorString()));
+    file.close();
+}
+
+} // namespace
+
+void writeFileBytes(const QString& path, const QByteArray& bytes, bool mayCreate)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
         throw FileError(QStringLiteral("Cannot create file \"%1\". A folder of that name is in the way.").arg(path));
+    if (!mayCreate && !info.exists())
+        throw FileError(QStringLiteral("Cannot write file \"%1\". The file is no longer there, and it is not "
+                                       "made anew; nothing was written.")
+                            .arg(path));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        // The folder takes no new file; a file that may itself be written is then written where it is.
+        if (info.exists() && info.isWritable())
+            return writeInPlace(path, bytes);
         throw FileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    }
     // Qt 6.4's commit() reports success after a failed final write (a full disk) and then replaces the file
     // with what it holds; so the write is flushed and checked before the file is put in place.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
@@ -43,6 +69,13 @@ void writeBytes(const QString& path, const QString& text)
     }
     if (!file.commit())
         throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+}
+
+namespace {
+
+void writeBytes(const QString& path, const QString& text)
+{
+    writeFileBytes(path, encodeOrThrow(text, path), true);
 }
 
 } // namespace

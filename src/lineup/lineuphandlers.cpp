@@ -102,8 +102,8 @@ void TSQMainForm::OpenLineupMenuClick()
 
 void TSQMainForm::readLineup(const QStringList& lines)
 {
-    const int min = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3);
-    const int max = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 13);
+    const int min = IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3, 0, 99);
+    const int max = IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 13, 0, 99);
     SquadTable table = squadTable();
     const LineupApplied applied = ::readLineup(table, lines, min, max);
     if (!applied.homeBonusError.isEmpty())

@@ -1,8 +1,9 @@
 #include "Enterbidunit.h"
 
-#include "widgets/messagebox.h"
+#include "app/sqmainform.h"
 #include "bids.h"
 #include "settings/Changeseasonlengthunit.h"
+#include "widgets/messagebox.h"
 
 #include "widgets/placement.h"
 
@@ -32,12 +33,14 @@ TEnterBidForm::TEnterBidForm(const QString& current, QWidget* parent)
     CancelBtn = placeButton(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {160, 120, 80, 28});
     // Done closes the dialog whether or not the amount was taken.
     connect(OKBtn, &QPushButton::clicked, this, [this] {
-        if (OKBtnClick())
-            accept();
-        else
-            reject();
+        runAsCommand([this] {
+            if (OKBtnClick())
+                accept();
+            else
+                reject();
+        });
     });
-    connect(BidAllBtn, &QPushButton::clicked, this, &TEnterBidForm::BidAllBtnClick);
+    connect(BidAllBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { BidAllBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     if (isPositiveWholeNumber(current))
@@ -90,8 +93,9 @@ TBidNameDlg::TBidNameDlg(const QString& proposed, QWidget* parent)
     BitBtnWithColor1->setDefault(true);
     BitBtnWithColor2 =
         placeButton(QStringLiteral("BitBtnWithColor2"), QStringLiteral("Cancel"), this, {170, 100, 80, 28});
-    connect(ClearBtn, &QPushButton::clicked, this, &TBidNameDlg::ClearBtnClick);
-    connect(BitBtnWithColor1, &QPushButton::clicked, this, &TBidNameDlg::BitBtnWithColor1Click);
+    connect(ClearBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { ClearBtnClick(); }); });
+    connect(BitBtnWithColor1, &QPushButton::clicked, this,
+            [this] { runAsCommand([this] { BitBtnWithColor1Click(); }); });
     connect(BitBtnWithColor2, &QPushButton::clicked, this, &QDialog::reject);
 }
 

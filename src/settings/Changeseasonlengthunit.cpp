@@ -1,9 +1,10 @@
 #include "Changeseasonlengthunit.h"
 
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
+#include "app/sqmainform.h"
 #include "base/wholenumber.h"
 #include "inifile.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 
 #include "widgets/placement.h"
 
@@ -54,14 +55,14 @@ TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     DoneBtn = placeButton(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
-    connect(DoneBtn, &QPushButton::clicked, this, &TSeasonLengthForm::DoneBtnClick);
+    connect(DoneBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &QDialog::reject);
 
     // FormCreate
     MatchNumEdit->setText(
-        QString::number(m_ini.readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30)));
+        QString::number(m_ini.readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30, 1, 99)));
     SessNumEdit->setText(
-        QString::number(m_ini.readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10)));
+        QString::number(m_ini.readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10, 1, 99)));
 }
 
 void TSeasonLengthForm::DoneBtnClick()
@@ -102,11 +103,11 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
     CancelBitBtn = placeButton(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
-    connect(BitBtnWithColor1, &QPushButton::clicked, this, &THBRangeDlg::DoneBtnClick);
+    connect(BitBtnWithColor1, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    HBminEdit->setValue(m_ini.readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3));
-    HBmaxEdit->setValue(m_ini.readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8));
+    HBminEdit->setValue(m_ini.readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3, 0, 99));
+    HBmaxEdit->setValue(m_ini.readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8, 0, 99));
 }
 
 void THBRangeDlg::DoneBtnClick()

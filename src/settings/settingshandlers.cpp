@@ -1,10 +1,10 @@
 // The main window's configuration commands of the Options menu.
 #include "Changeseasonlengthunit.h"
+#include "app/sqmainform.h"
 #include "base/errors.h"
+#include "base/wholenumber.h"
 #include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
-#include "app/sqmainform.h"
-#include "base/wholenumber.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -63,9 +63,10 @@ void TSQMainForm::SeasonLengthClick()
         TSeasonLengthForm dialog(*IniFile, this);
         dialog.exec();
     }
-    followCount(MatchNoComboBox, IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30));
+    followCount(MatchNoComboBox,
+                IniFile->readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Matches"), 30, 1, 99));
     followCount(SessionNoComboBox,
-                IniFile->readInteger(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10));
+                IniFile->readNumber(QStringLiteral("SeasonLength"), QStringLiteral("Sessions"), 10, 1, 99));
 }
 
 void TSQMainForm::HomeBonusClick()
@@ -74,8 +75,8 @@ void TSQMainForm::HomeBonusClick()
         THBRangeDlg dialog(*IniFile, this);
         dialog.exec();
     }
-    const int min = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3);
-    const int max = IniFile->readInteger(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8);
+    const int min = IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Min"), 3, 0, 99);
+    const int max = IniFile->readNumber(QStringLiteral("HomeBonus"), QStringLiteral("Max"), 8, 0, 99);
     bool matches = false;
     try {
         if (HBCombo->count() == 0)

@@ -1,10 +1,10 @@
 #include "Playcondunit.h"
 
 #include "app/sqmainform.h"
-#include "widgets/stringgrid.h"
 #include "encodings.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "squad/squadtable.h"
+#include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
@@ -87,9 +87,12 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
             // Typed text is taken as it is, but never a comma, and at most 4 characters.
             value->setValidator(noCommaValidator(4, value));
         }
-        connect(row.spin1, &TUpDown::clicked, this, [this, r](bool up) { UpDownClick(r, 1, up); });
-        connect(row.spin2, &TUpDown::clicked, this, [this, r](bool up) { UpDownClick(r, 2, up); });
-        connect(row.reset, &QPushButton::clicked, this, [this, r] { TacResetBtnClick(r); });
+        connect(row.spin1, &TUpDown::clicked, this,
+                [this, r](bool up) { runAsCommand([this, r, up] { UpDownClick(r, 1, up); }); });
+        connect(row.spin2, &TUpDown::clicked, this,
+                [this, r](bool up) { runAsCommand([this, r, up] { UpDownClick(r, 2, up); }); });
+        connect(row.reset, &QPushButton::clicked, this,
+                [this, r] { runAsCommand([this, r] { TacResetBtnClick(r); }); });
     }
 
     TimeCheck = place(new QCheckBox(QStringLiteral("Increment Time Intervals"), this), QStringLiteral("TimeCheck"),
@@ -107,8 +110,8 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     CancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"), {290, 232, 90, 28});
     for (QPushButton* b : {DoneBtn, CancelBtn})
         b->setAutoDefault(false);
-    connect(DoneBtn, &QPushButton::clicked, this, &TPlayCondForm::DoneBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TPlayCondForm::CancelBtnClick);
+    connect(DoneBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { CancelBtnClick(); }); });
     FormCreate();
 }
 

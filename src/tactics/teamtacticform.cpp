@@ -85,16 +85,20 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     for (QComboBox* box : {CEventBox, ConditBox1, CEventBox2, ConditBox2})
         connect(box, &QComboBox::currentIndexChanged, this, &TTeamTacticForm::OnTacticChange);
     for (QLineEdit* value : {CTacVal1, CTacVal2}) {
-        connect(value, &QLineEdit::textChanged, this, [this, value] { CTacValChange(value); });
+        connect(value, &QLineEdit::textChanged, this,
+                [this, value] { runAsCommand([this, value] { CTacValChange(value); }); });
         value->installEventFilter(this);
     }
-    connect(UpDown1, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal1, CEventBox, up); });
-    connect(UpDown2, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal2, CEventBox2, up); });
-    connect(AddTacButton1, &QPushButton::clicked, this, &TTeamTacticForm::AddTacButton1Click);
-    connect(ResetTacButton, &QPushButton::clicked, this, &TTeamTacticForm::ResetTacButtonClick);
-    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this, &TTeamTacticForm::TeamTacListBox1DblClick);
-    connect(TTUpDown, &TUpDown::clicked, this, &TTeamTacticForm::TTUpDownClick);
-    connect(TeamTacSaveBtn, &QPushButton::clicked, this, &TTeamTacticForm::TeamTacSaveBtnClick);
+    connect(UpDown1, &TUpDown::clicked, this,
+            [this](bool up) { runAsCommand([this, up] { UpDownClick(CTacVal1, CEventBox, up); }); });
+    connect(UpDown2, &TUpDown::clicked, this,
+            [this](bool up) { runAsCommand([this, up] { UpDownClick(CTacVal2, CEventBox2, up); }); });
+    connect(AddTacButton1, &QPushButton::clicked, this, [this] { runAsCommand([this] { AddTacButton1Click(); }); });
+    connect(ResetTacButton, &QPushButton::clicked, this, [this] { runAsCommand([this] { ResetTacButtonClick(); }); });
+    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this,
+            [this] { runAsCommand([this] { TeamTacListBox1DblClick(); }); });
+    connect(TTUpDown, &TUpDown::clicked, this, [this](bool up) { runAsCommand([this, up] { TTUpDownClick(up); }); });
+    connect(TeamTacSaveBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { TeamTacSaveBtnClick(); }); });
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     FormCreate();
 }

@@ -30,15 +30,25 @@ QMessageBox::StandardButton standard(Button b)
     case Abort: return QMessageBox::Abort;
     case Retry: return QMessageBox::Retry;
     case Help: return QMessageBox::Help;
+    case Escape: return QMessageBox::NoButton;
     }
     return QMessageBox::Ok;
 }
 
 } // namespace
 
+Button escapeButton(const QList<Button>& buttons)
+{
+    // Escape never goes on: it is the button that stops or declines, where the box has one.
+    for (Button b : {Cancel, No, Abort})
+        if (buttons.contains(b))
+            return b;
+    return buttons.isEmpty() ? Ok : buttons.last();
+}
+
 QString buttonName(Button b)
 {
-    static const char* names[] = {"OK", "Cancel", "Yes", "No", "Abort", "Retry", "Help"};
+    static const char* names[] = {"OK", "Cancel", "Yes", "No", "Abort", "Retry", "Help", "Escape"};
     return QString::fromLatin1(names[b]);
 }
 
@@ -54,7 +64,8 @@ Button show(QWidget* parent, Icon icon, const QString& title, const QString& tex
             h.unanswered.append(text);
             return buttons.first();
         }
-        return h.answers.takeFirst();
+        const Button answer = h.answers.takeFirst();
+        return answer == Escape ? escapeButton(buttons) : answer;
     }
 
     QMessageBox box(parent);
@@ -71,7 +82,7 @@ Button show(QWidget* parent, Icon icon, const QString& title, const QString& tex
     box.setStandardButtons(set);
     if (!buttons.isEmpty()) {
         box.setDefaultButton(standard(buttons.first()));
-        box.setEscapeButton(standard(buttons.size() > 1 ? buttons.last() : buttons.first()));
+        box.setEscapeButton(standard(escapeButton(buttons)));
     }
     const int result = box.exec();
     for (Button b : buttons)

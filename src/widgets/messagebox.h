@@ -10,7 +10,9 @@ class QWidget;
 
 namespace MessageBox {
 
-enum Button { Ok, Cancel, Yes, No, Abort, Retry, Help };
+// Escape is no button: queued as an answer in tests, it stands for the Escape key, which picks the box's
+// escape button.
+enum Button { Ok, Cancel, Yes, No, Abort, Retry, Help, Escape };
 enum Icon { NoIcon, Information, Warning, Critical, Question };
 
 struct Shown {
@@ -32,6 +34,9 @@ Button error(QWidget* parent, const QString& text, const QList<Button>& buttons 
 bool confirm(QWidget* parent, const QString& text);
 
 QString buttonName(Button b);
+
+// The button the Escape key picks: Cancel, No or Abort where the box has one, otherwise its last button.
+Button escapeButton(const QList<Button>& buttons);
 
 // Test hook.
 void enableTestHook();

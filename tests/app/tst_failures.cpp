@@ -1,45 +1,12 @@
 // Every write of the program made to fail in the ways a manager meets them: the clear message, the earlier
 // file byte for byte as it was, and the list of order files and the squad grid as they were.
 #include "lineup/lineuptestutil.h"
+#include "mount.h"
 
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <unistd.h>
 
 namespace {
-// A small tmpfs of our own, to make a folder read-only or full. Needs root.
-class Mount {
-public:
-    explicit Mount(const QString& folder)
-        : m_folder(folder)
-    {
-    }
-    ~Mount()
-    {
-        if (m_mounted)
-            QProcess::execute("umount", {m_folder});
-    }
-    bool mount(const QString& options)
-    {
-        if (geteuid() != 0) {
-            m_why = "the tests do not run as root, so they cannot mount a small file system";
-            return false;
-        }
-        m_mounted = QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", m_folder}) == 0;
-        if (!m_mounted)
-            m_why = "mount of a tmpfs was refused on this machine";
-        return m_mounted;
-    }
-    bool remountReadOnly() { return QProcess::execute("mount", {"-o", "remount,ro", m_folder}) == 0; }
-    QString why() const { return m_why; }
-
-private:
-    QString m_folder;
-    QString m_why;
-    bool m_mounted = false;
-};
-
 // Fills the folder's file system to the last byte.
 void fill(const QString& folder)
 {
@@ -70,6 +37,8 @@ class TestFailures : public QObject {
 private slots:
     void writesThatFail_data();
     void writesThatFail();
+    void writableFileInAReadOnlyFolder_data();
+    void writableFileInAReadOnlyFolder();
 };
 
 void TestFailures::writesThatFail_data()
@@ -142,6 +111,73 @@ void TestFailures::writesThatFail()
     QCOMPARE(w.form->squadTable(), grid);
     if (failure == "disk full" || failure == "folder read-only")
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0); // no temporary file left
+}
+
+void TestFailures::writableFileInAReadOnlyFolder_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"settings", "lineup", "bids", "press"})
+        QTest::newRow(kind) << kind;
+}
+
+// The file may be written though its folder takes no new file (no temporary file beside it): the file is
+// written in place, and no box but the question before replacing it appears.
+void TestFailures::writableFileInAReadOnlyFolder()
+{
+    QFETCH(QString, kind);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    buildFixtureLineup(w);
+    selectText(w.form->MatchNoComboBox, "3");
+    w.form->SessionNoComboBox->setCurrentIndex(6);
+    w.form->PressMemo->setPlainText("Our statement");
+    w.form->AuctionStringGrid->setCellText(0, 1, "4");
+    w.form->AuctionStringGrid->setCellText(1, 1, "100");
+    w.form->AuctionStringGrid->setCellText(2, 1, "Smith");
+
+    const QString folder = w.path("orders");
+    QDir().mkpath(folder);
+    Mount mount(folder);
+    if (!mount.mount("size=1m"))
+        QSKIP(qPrintable("skipped: " + mount.why()));
+    const QString name = kind == "settings" ? QString("squadrant.INI") : fileOf(kind);
+    const QString target = folder + "/" + name;
+    const QString source = w.path("writable-" + name);
+    writeBytes(target, QByteArray());
+    writeBytes(source, kind == "settings" ? readBytes(w.iniPath)
+                                          : QByteArray("earlier orders, a longer text than the new\r\n"));
+    if (!mount.bindFile(source, target))
+        QSKIP(qPrintable("skipped: " + mount.why()));
+    QVERIFY(mount.remountReadOnly());
+    QVERIFY(!QFile(folder + "/probe").open(QIODevice::WriteOnly)); // the folder takes no new file
+    w.form->WorkDir = folder + "/";
+
+    if (kind == "settings") {
+        w.form->IniFile = std::make_unique<TIniFile>(target);
+        w.action("MenuAutoIncr")->trigger();
+        QCOMPARE(shownBoxes(), QStringList());
+        QVERIFY(readBytes(target).contains("AutoIncr=1\r\n"));
+        QCOMPARE(TIniFile(target).readBool("Options", "AutoIncr", false), true);
+        return;
+    }
+    MessageBox::queueAnswer(MessageBox::Yes); // the manager agrees to replace the earlier file
+    if (kind == "lineup")
+        w.action("SaveLineupMenu")->trigger();
+    else if (kind == "bids")
+        w.form->SaveBidsBtn->click();
+    else
+        w.form->SavePressBtn->click();
+    const QStringList boxes = shownBoxes();
+    QVERIFY2(!boxes.join('\n').contains("Error|"), qPrintable(boxes.join('\n')));
+    const QByteArray written = readBytes(target);
+    QVERIFY(!written.contains("earlier orders"));
+    if (kind == "press")
+        QCOMPARE(written, QByteArray("Our statement"));
+    else if (kind == "bids")
+        QVERIFY2(written.contains("Smith"), written.constData());
+    else
+        QVERIFY2(written.endsWith("\r\n") && written.contains("Adams"), written.constData());
+    QCOMPARE(Window::items(w.form->ZipListBox).last(), target);
 }
 
 QTEST_MAIN(TestFailures)

@@ -130,6 +130,10 @@ void TestLayout::storedSizeAtStartUp_data()
     QTest::newRow("999 without sizes") << QByteArray("ScreenRes=999") << QSize(796, 512) << "sizeCustMenu";
     QTest::newRow("999 with sizes") << QByteArray("ScreenRes=999\r\nXRes=900\r\nYRes=650") << QSize(900, 650)
                                     << "sizeCustMenu";
+    QTest::newRow("999 with negative sizes")
+        << QByteArray("ScreenRes=999\r\nXRes=-5\r\nYRes=-2147483648") << QSize(680, 480) << "sizeCustMenu";
+    QTest::newRow("999 below the minimum")
+        << QByteArray("ScreenRes=999\r\nXRes=300\r\nYRes=600") << QSize(680, 600) << "sizeCustMenu";
 }
 
 void TestLayout::storedSizeAtStartUp()

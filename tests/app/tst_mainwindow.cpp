@@ -44,6 +44,12 @@ void TestMainWindow::missingSettingsFileEndsTheProgram()
     TSQMainForm again(dir.filePath("squadrant.INI"));
     QVERIFY(again.helpAsked());
     MessageBox::takeShown();
+    // Escape means Abort: the program ends at once, without the help.
+    MessageBox::queueAnswer(MessageBox::Escape);
+    TSQMainForm escaped(dir.filePath("squadrant.INI"));
+    QVERIFY(escaped.startFailed());
+    QVERIFY(!escaped.helpAsked());
+    MessageBox::takeShown();
 }
 
 void TestMainWindow::menuItems_data()

@@ -1,3 +1,4 @@
+#include "mount.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "testutil.h"
 
@@ -10,7 +11,7 @@ const QByteArray kTacticsOnly = "[MSWLTTacs]\r\nhowmany=1\r\nT1=Normal\r\n[LGMTT
 
 QString iniText(const Window& w)
 {
-    return QString::fromLatin1(readBytes(w.iniPath));
+    return QString::fromUtf8(readBytes(w.iniPath));
 }
 } // namespace
 
@@ -30,6 +31,13 @@ private slots:
     void directoryIsStoredWithOneSeparator();
     void directoryShowsHomeWhenNoneIsStored();
     void settingsFileThatCannotBeWritten();
+    void failedWriteLeavesTheFileAndGoesOn_data();
+    void failedWriteLeavesTheFileAndGoesOn();
+    void storedNumbersOutOfBounds_data();
+    void storedNumbersOutOfBounds();
+    void linesThatCannotBeReadAreKept();
+    void workingFolderInEitherEncoding_data();
+    void workingFolderInEitherEncoding();
 };
 
 void TestSettingsCommands::onlyStrategySectionsGivesTheDefaults()
@@ -204,6 +212,8 @@ void TestSettingsCommands::directoryIsStoredWithOneSeparator_data()
                             << "/home/games/";
     QTest::newRow("folder with separator") << "/home/games/"
                                            << "/home/games/";
+    QTest::newRow("folder named with a Cyrillic letter")
+        << QString::fromUtf8("/home/\u0414ata") << QString::fromUtf8("/home/\u0414ata/");
 }
 
 void TestSettingsCommands::directoryIsStoredWithOneSeparator()
@@ -256,6 +266,184 @@ void TestSettingsCommands::settingsFileThatCannotBeWritten()
     QVERIFY2(boxes.at(0).startsWith("Error|Cannot ") && boxes.at(0).contains(w.iniPath), qPrintable(boxes.at(0)));
     w.action("About1")->isEnabled(); // the program goes on
     QVERIFY(w.form->isVisible());
+}
+
+void TestSettingsCommands::failedWriteLeavesTheFileAndGoesOn_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("failure");
+    for (const char* command : {"Season Length", "Home Bonus", "Auto Increase"})
+        for (const char* failure : {"read-only file", "file removed while running"})
+            QTest::addRow("%s, %s", command, failure) << command << failure;
+}
+
+// A settings file that cannot be written (one the manager does not own, shown here on a read-only file
+// system, as root may write any file) or that was removed while the program runs: the command shows the
+// error, the file stays as it was (or absent: the program does not make it anew) and the program goes on.
+void TestSettingsCommands::failedWriteLeavesTheFileAndGoesOn()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, failure);
+    Window w(kTacticsOnly);
+    const QString folder = w.path("settings");
+    QDir().mkpath(folder);
+    Mount mount(folder);
+    const QString file = folder + "/squadrant.INI";
+    if (failure == "read-only file") {
+        if (!mount.mount("size=1m"))
+            QSKIP(qPrintable("skipped: " + mount.why()));
+        writeBytes(file, kTacticsOnly);
+        QVERIFY(mount.remountReadOnly());
+    } else {
+        writeBytes(file, kTacticsOnly);
+    }
+    w.form->IniFile = std::make_unique<TIniFile>(file);
+    if (failure == "file removed while running")
+        QVERIFY(QFile::remove(file));
+    const QByteArray before = readBytes(file);
+
+    bool stayedOpen = false;
+    if (command == "Season Length") {
+        whenModal([&stayedOpen](QWidget* dialog) {
+            auto* form = qobject_cast<TSeasonLengthForm*>(dialog);
+            form->MatchNumEdit->setText("12");
+            form->SessNumEdit->setText("34");
+            form->DoneBtn->click();
+            stayedOpen = form->isVisible();
+            form->BitBtnWithColor1->click();
+        });
+        w.action("SeasonLength1")->trigger();
+    } else if (command == "Home Bonus") {
+        whenModal([&stayedOpen](QWidget* dialog) {
+            auto* dlg = qobject_cast<THBRangeDlg*>(dialog);
+            dlg->HBminEdit->setValue(5);
+            dlg->HBmaxEdit->setValue(6);
+            dlg->BitBtnWithColor1->click();
+            stayedOpen = dlg->isVisible();
+            dlg->CancelBitBtn->click();
+        });
+        w.action("HomeBonus")->trigger();
+    } else {
+        w.action("MenuAutoIncr")->trigger();
+        stayedOpen = true;
+    }
+
+    const QStringList boxes = shownBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.at(0).startsWith("Error|Cannot ") && boxes.at(0).contains(file), qPrintable(boxes.at(0)));
+    QVERIFY(stayedOpen); // the dialog stays open for another try or Cancel
+    QCOMPARE(readBytes(file), before);
+    QCOMPARE(QFileInfo::exists(file), failure != "file removed while running");
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+             failure == "file removed while running" ? 0 : 1);
+    // The program goes on, and its lists follow the settings as they stand.
+    QVERIFY(w.form->isVisible());
+    QCOMPARE(w.form->MatchNoComboBox->count(), 30);
+    QCOMPARE(Window::items(w.form->HBCombo), (QStringList{"3", "4", "5", "6", "7", "8"}));
+    w.action("MenuNoWG")->trigger();
+    QCOMPARE(shownBoxes().size(), 1);
+}
+
+void TestSettingsCommands::storedNumbersOutOfBounds_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("matches");
+    QTest::addColumn<int>("sessions");
+    QTest::addColumn<QStringList>("homeBonus");
+    const QStringList usual = {"3", "4", "5", "6", "7", "8"};
+    QTest::newRow("largest matches") << QByteArray("[SeasonLength]\r\nMatches=2147483647") << 30 << 10 << usual;
+    QTest::newRow("100 sessions") << QByteArray("[SeasonLength]\r\nSessions=100") << 30 << 10 << usual;
+    QTest::newRow("0 matches, -4 sessions")
+        << QByteArray("[SeasonLength]\r\nMatches=0\r\nSessions=-4") << 30 << 10 << usual;
+    QTest::newRow("99 and 1 are kept") << QByteArray("[SeasonLength]\r\nMatches=99\r\nSessions=1") << 99 << 1 << usual;
+    QTest::newRow("largest home bonus") << QByteArray("[HomeBonus]\r\nMin=4\r\nMax=2147483647") << 30 << 10
+                                        << QStringList{"4", "5", "6", "7", "8"};
+    QTest::newRow("negative home bonus") << QByteArray("[HomeBonus]\r\nMin=-2147483648\r\nMax=5") << 30 << 10
+                                         << QStringList{"3", "4", "5"};
+    QTest::newRow("home bonus 0 to 99 is kept")
+        << QByteArray("[HomeBonus]\r\nMin=98\r\nMax=99") << 30 << 10 << QStringList{"98", "99"};
+    QTest::newRow("home bonus 100") << QByteArray("[HomeBonus]\r\nMin=100\r\nMax=100") << 30 << 10 << usual;
+}
+
+void TestSettingsCommands::storedNumbersOutOfBounds()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, matches);
+    QFETCH(int, sessions);
+    QFETCH(QStringList, homeBonus);
+    Window w(kTacticsOnly + stored + "\r\n");
+    QCOMPARE(w.form->MatchNoComboBox->count(), matches);
+    QCOMPARE(w.form->SessionNoComboBox->count(), sessions);
+    QCOMPARE(Window::items(w.form->HBCombo), homeBonus);
+    // The dialogs open with the same numbers.
+    QString shownMatches, shownSessions;
+    whenModal([&](QWidget* dialog) {
+        auto* form = qobject_cast<TSeasonLengthForm*>(dialog);
+        shownMatches = form->MatchNumEdit->text();
+        shownSessions = form->SessNumEdit->text();
+        form->BitBtnWithColor1->click();
+    });
+    w.action("SeasonLength1")->trigger();
+    QCOMPARE(shownMatches, QString::number(matches));
+    QCOMPARE(shownSessions, QString::number(sessions));
+    int shownMin = -1, shownMax = -1;
+    whenModal([&](QWidget* dialog) {
+        auto* dlg = qobject_cast<THBRangeDlg*>(dialog);
+        shownMin = dlg->HBminEdit->value();
+        shownMax = dlg->HBmaxEdit->value();
+        dlg->CancelBitBtn->click();
+    });
+    w.action("HomeBonus")->trigger();
+    QCOMPARE(shownMin, homeBonus.first().toInt());
+    QCOMPARE(shownMax, homeBonus.last().toInt());
+    QCOMPARE(Window::items(w.form->HBCombo), homeBonus);
+    QCOMPARE(readBytes(w.iniPath), kTacticsOnly + stored + "\r\n");
+}
+
+// One line too long to read and one with a NUL byte: every other key still reads at start-up, and a dialog's
+// Done writes its keys and keeps both lines byte for byte.
+void TestSettingsCommands::linesThatCannotBeReadAreKept()
+{
+    const QByteArray longLine = "; " + QByteArray(5000, '=');
+    const QByteArray nulLine("League=LGM\0\xff", 13);
+    const QByteArray before = "[Options]\r\nLeague=FULL\r\n" + longLine + "\r\nAutoIncr=1\r\n" + nulLine +
+                              "\r\n[SeasonLength]\r\nMatches=12\r\n" + kTacticsOnly;
+    Window w(before);
+    QVERIFY(w.action("MenuFullMSWL")->isChecked());
+    QVERIFY(w.action("MenuAutoIncr")->isChecked());
+    QCOMPARE(w.form->MatchNoComboBox->count(), 12);
+    whenModal([](QWidget* dialog) {
+        auto* form = qobject_cast<TSeasonLengthForm*>(dialog);
+        QCOMPARE(form->MatchNumEdit->text(), QString("12"));
+        form->MatchNumEdit->setText("14");
+        form->SessNumEdit->setText("5");
+        form->DoneBtn->click();
+    });
+    w.action("SeasonLength1")->trigger();
+    QCOMPARE(shownBoxes(), QStringList());
+    QCOMPARE(readBytes(w.iniPath), "[Options]\r\nLeague=FULL\r\n" + longLine + "\r\nAutoIncr=1\r\n" + nulLine +
+                                       "\r\n[SeasonLength]\r\nMatches=14\r\nSessions=5\r\n" + kTacticsOnly);
+    QCOMPARE(w.form->MatchNoComboBox->count(), 14);
+    QCOMPARE(w.form->SessionNoComboBox->count(), 5);
+}
+
+void TestSettingsCommands::workingFolderInEitherEncoding_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("UTF-8") << QByteArray("/home/caf\xc3\xa9/");
+    QTest::newRow("Windows-1252") << QByteArray("/home/caf\xe9/");
+}
+
+void TestSettingsCommands::workingFolderInEitherEncoding()
+{
+    QFETCH(QByteArray, stored);
+    Window w("[Options]\r\nWorkingDir=" + stored + "\r\n" + kTacticsOnly);
+    const QString cafe = QString::fromUtf8("/home/caf\u00e9/");
+    QCOMPARE(w.form->WorkDir, cafe);
+    QCOMPARE(w.form->OpenRosDialog->InitialDir, cafe);
+    w.action("Set15on")->trigger(); // any write stores the whole file as UTF-8
+    QVERIFY(readBytes(w.iniPath).startsWith("[Options]\r\nWorkingDir=/home/caf\xc3\xa9/\r\nTimeSteps=1\r\n"));
+    QCOMPARE(w.form->WorkDir, cafe);
 }
 
 QTEST_MAIN(TestSettingsCommands)
