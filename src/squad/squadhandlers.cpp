@@ -1,13 +1,13 @@
 // The main window's squad commands: reading rosters, building the line-up in the grid, the checker's lamps.
-#include "base/errors.h"
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
-#include "widgets/stringgrid.h"
+#include "base/errors.h"
 #include "base/textfile.h"
 #include "lineupchecker.h"
 #include "rosterfile.h"
 #include "selection.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
+#include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
 #include <QComboBox>
@@ -122,7 +122,20 @@ void TSQMainForm::RosterStringGridMouseUp(const QPoint& pos)
     const int row = RosterStringGrid->currentRow();
     if (row <= 0 || pos.x() <= 100)
         return;
-    const QPoint global = RosterStringGrid->mapToGlobal(pos);
+    actOnSquadCell(RosterStringGrid->mapToGlobal(pos));
+}
+
+void TSQMainForm::RosterStringGridKeyDown()
+{
+    // The keyboard's click: the distance rule is about the mouse pointer, so it does not apply here.
+    if (!rosterLoaded() || RosterStringGrid->currentRow() <= 0)
+        return;
+    const QRect cell = RosterStringGrid->cellRect(RosterStringGrid->currentColumn(), RosterStringGrid->currentRow());
+    actOnSquadCell(RosterStringGrid->mapToGlobal(cell.bottomLeft()));
+}
+
+void TSQMainForm::actOnSquadCell(const QPoint& global)
+{
     switch (RosterStringGrid->currentColumn()) {
     case ColPlay:
     case ColStyle: PlayPopup->popup(global); break;

@@ -1,10 +1,10 @@
 #include "Playcondunit.h"
 
 #include "app/sqmainform.h"
-#include "widgets/stringgrid.h"
 #include "encodings.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "squad/squadtable.h"
+#include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
@@ -31,6 +31,7 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
 
     placeText(QStringLiteral("Conditionals for"), this, 14, 10);
     playerLabel = place(new QLabel(this), QStringLiteral("playerLabel"), {120, 8, 200, 20});
+    playerLabel->setTextFormat(Qt::PlainText);
     playerLabel->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
 
     MarkPanel = place(new QFrame(this), QStringLiteral("MarkPanel"), {330, 4, 220, 56});
@@ -107,6 +108,7 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     CancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"), {290, 232, 90, 28});
     for (QPushButton* b : {DoneBtn, CancelBtn})
         b->setAutoDefault(false);
+    DoneBtn->setDefault(true);
     connect(DoneBtn, &QPushButton::clicked, this, &TPlayCondForm::DoneBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TPlayCondForm::CancelBtnClick);
     FormCreate();

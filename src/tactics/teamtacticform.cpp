@@ -1,9 +1,9 @@
 #include "teamtacticform.h"
 
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
 #include "base/wholenumber.h"
 #include "settings/Changeseasonlengthunit.h"
+#include "widgets/messagebox.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
@@ -80,6 +80,7 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
         place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("TeamCancelBtn"), {130, 198, 100, 28});
     for (QPushButton* b : {AddTacButton1, ResetTacButton, TeamTacSaveBtn, TeamCancelBtn})
         b->setAutoDefault(false);
+    TeamTacSaveBtn->setDefault(true);
 
     for (QComboBox* box : {CEventBox, ConditBox1, CEventBox2, ConditBox2})
         connect(box, &QComboBox::currentIndexChanged, this, &TTeamTacticForm::OnTacticChange);
@@ -89,7 +90,9 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     connect(UpDown2, &TUpDown::clicked, this, [this](bool up) { UpDownClick(CTacVal2, CEventBox2, up); });
     connect(AddTacButton1, &QPushButton::clicked, this, &TTeamTacticForm::AddTacButton1Click);
     connect(ResetTacButton, &QPushButton::clicked, this, &TTeamTacticForm::ResetTacButtonClick);
-    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this, &TTeamTacticForm::TeamTacListBox1DblClick);
+    connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this,
+            [this] { m_main->guard([this] { TeamTacListBox1DblClick(); }); });
+    onDeleteKey(TeamTacListBox1, [this] { m_main->guard([this] { TeamTacListBox1DeleteKey(); }); });
     connect(TTUpDown, &TUpDown::clicked, this, &TTeamTacticForm::TTUpDownClick);
     connect(TeamTacSaveBtn, &QPushButton::clicked, this, &TTeamTacticForm::TeamTacSaveBtnClick);
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -175,7 +178,13 @@ void TTeamTacticForm::AddTacButton1Click()
 void TTeamTacticForm::TeamTacListBox1DblClick()
 {
     if (QListWidgetItem* item = TeamTacListBox1->currentItem())
-        delete item;
+        deleteListEntry(TeamTacListBox1, item);
+}
+
+void TTeamTacticForm::TeamTacListBox1DeleteKey()
+{
+    if (QListWidgetItem* item = chosenEntry(TeamTacListBox1))
+        deleteListEntry(TeamTacListBox1, item);
 }
 
 void TTeamTacticForm::TTUpDownClick(bool up)
