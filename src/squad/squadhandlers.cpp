@@ -106,7 +106,8 @@ void TSQMainForm::ChooseOppButtonClick()
 void TSQMainForm::readOppRoster(const QStringList& lines)
 {
     const OppRosterRead read = ::readOppRoster(lines);
-    ChooseOppButton->setText(read.abbreviation);
+    // A button reads "&" as the mark of its key; the abbreviation is shown as written.
+    ChooseOppButton->setText(QString(read.abbreviation).replace(QLatin1Char('&'), QLatin1String("&&")));
     if (read.abbreviation == AbbLabel->text()) {
         MessageBox::warning(this, QStringLiteral("Choose the team you are playing AGAINST!"), {MessageBox::Cancel});
         ChooseOppButton->setText(QStringLiteral("None"));

@@ -60,7 +60,7 @@ QListWidgetItem* chosenEntry(const QListWidget* list)
 
 void onDeleteKey(QListWidget* list, const std::function<void()>& command)
 {
-    auto* shortcut = new QShortcut(QKeySequence::Delete, list);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Delete), list);
     shortcut->setContext(Qt::WidgetShortcut);
     QObject::connect(shortcut, &QShortcut::activated, list, command);
 }

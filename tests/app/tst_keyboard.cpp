@@ -183,6 +183,7 @@ void TestKeyboard::keysActAsAClickOnTheCurrentCell_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("opens");
+    QTest::addColumn<bool>("roster");
     const struct {
         const char* name;
         int key;
@@ -203,7 +204,9 @@ void TestKeyboard::keysActAsAClickOnTheCurrentCell_data()
                 {"EL", ColEL, ""}};
     for (const auto& k : keys)
         for (const auto& c : cols)
-            QTest::addRow("%s on %s", k.name, c.name) << k.key << k.mods << c.col << QString(c.opens);
+            QTest::addRow("%s on %s", k.name, c.name) << k.key << k.mods << c.col << QString(c.opens) << true;
+    QTest::newRow("Enter on Play, no roster") << int(Qt::Key_Return) << 0 << int(ColPlay) << "" << false;
+    QTest::newRow("Menu on Subs, no roster") << int(Qt::Key_Menu) << 0 << int(ColSubs) << "" << false;
 }
 
 void TestKeyboard::keysActAsAClickOnTheCurrentCell()
@@ -212,8 +215,10 @@ void TestKeyboard::keysActAsAClickOnTheCurrentCell()
     QFETCH(int, modifiers);
     QFETCH(int, col);
     QFETCH(QString, opens);
+    QFETCH(bool, roster);
     Window w;
-    w.openRoster(sample("RVR.ros"));
+    if (roster)
+        w.openRoster(sample("RVR.ros"));
     TStringGrid* grid = w.form->RosterStringGrid;
     QVERIFY(Window::tabTo(grid));
     goTo(grid, 4, col);
@@ -421,6 +426,7 @@ void TestKeyboard::pageKeysWhereverTheFocusIs_data()
     } keys[] = {{"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, 1},
                 {"Ctrl+PgDn", Qt::Key_PageDown, Qt::ControlModifier, 1},
                 {"Ctrl+Shift+Tab", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, -1},
+                {"Ctrl+Shift+Tab as Tab", Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, -1},
                 {"Ctrl+PgUp", Qt::Key_PageUp, Qt::ControlModifier, -1}};
     for (const auto& p : places)
         for (const auto& k : keys)

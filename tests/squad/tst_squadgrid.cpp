@@ -49,6 +49,19 @@ bool drawnLiterally(const QLabel* label, const QString& text)
     return label->text() == text && label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(text);
 }
 
+// What a button shows: "&&" is drawn as "&", a lone "&" marks the next letter as the key and is not drawn.
+QString shownOn(const QPushButton* button)
+{
+    QString shown;
+    const QString t = button->text();
+    for (int i = 0; i < t.size(); ++i) {
+        if (t.at(i) == '&' && i + 1 < t.size())
+            ++i;
+        shown += t.at(i);
+    }
+    return shown;
+}
+
 } // namespace
 
 class TestSquadGrid : public QObject {
@@ -197,6 +210,12 @@ void TestSquadGrid::fileTextIsShownAsWritten()
     QVERIFY(drawnLiterally(w.form->ManageLabel, "Coached by <font color=red>Mgr</font>"));
     QCOMPARE(w.cell(ColName, 1), keeper);
     QCOMPARE(Window::items(w.form->TPBox), QStringList{keeper});
+
+    // The opponent's abbreviation too, "&" included.
+    writeBytes(w.path("opp.ros"), crlf({"<b>O&P</b>,Them,Boss", "Al,3,10,GK,3"}));
+    FileDialog::queueAnswer(w.path("opp.ros"));
+    w.form->ChooseOppButton->click();
+    QCOMPARE(shownOn(w.form->ChooseOppButton), QString("<b>O&P</b>"));
 
     // The conditionals editor names the player as written.
     QString shown;
