@@ -107,6 +107,11 @@ void enableTestHook()
     hook().enabled = true;
 }
 
+void disableTestHook()
+{
+    hook().enabled = false;
+}
+
 void queueAnswer(Button answer)
 {
     hook().answers.append(answer);

@@ -9,6 +9,7 @@
 #include "widgets/widgets.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -94,6 +95,8 @@ private slots:
     void enterAndEscapeInEveryDialog_data();
     void enterAndEscapeInEveryDialog();
     void bidNameProposalIsReplacedByTyping();
+    void messageBoxKeys_data();
+    void messageBoxKeys();
     void ctrlQExitsWithItsQuestion();
 };
 
@@ -572,6 +575,55 @@ void TestKeyboard::ctrlQExitsWithItsQuestion()
     Window::key(Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(shownBoxes(), QStringList{"Confirm|Orders not Zipped. Exit Anyway?|Yes,No"});
     QVERIFY(!w.form->isVisible());
+}
+
+void TestKeyboard::messageBoxKeys_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("keyCode");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("confirmation, Enter") << "confirm" << int(Qt::Key_Return) << "Yes";
+    QTest::newRow("confirmation, Escape") << "confirm" << int(Qt::Key_Escape) << "No";
+    QTest::newRow("plain, Enter") << "plain" << int(Qt::Key_Return) << "OK";
+    QTest::newRow("plain, Escape") << "plain" << int(Qt::Key_Escape) << "OK";
+    QTest::newRow("warning with Cancel, Enter") << "warning" << int(Qt::Key_Return) << "Cancel";
+    QTest::newRow("warning with Cancel, Escape") << "warning" << int(Qt::Key_Escape) << "Cancel";
+    QTest::newRow("error, Enter") << "error" << int(Qt::Key_Return) << "OK";
+}
+
+void TestKeyboard::messageBoxKeys()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, keyCode);
+    QFETCH(QString, answer);
+    Window w;
+    const QString text = "<b>RT</b>Session7Bids.txt has been created";
+    QString shownText;
+    bool stayedOpen = false;
+    whenModal([&](QWidget* d) {
+        auto* box = qobject_cast<QMessageBox*>(d);
+        QVERIFY(box);
+        // What the box shows is the text's characters, never markup.
+        shownText = box->textFormat() == Qt::PlainText ? box->text() : QString("markup");
+        QTest::keyClick(box, Qt::Key(keyCode));
+        stayedOpen = box->isVisible();
+        if (stayedOpen)
+            box->reject();
+    });
+    MessageBox::disableTestHook();
+    MessageBox::Button got = MessageBox::Ok;
+    if (kind == "confirm")
+        got = MessageBox::confirm(w.form.get(), text) ? MessageBox::Yes : MessageBox::No;
+    else if (kind == "plain")
+        MessageBox::plain(w.form.get(), text);
+    else if (kind == "warning")
+        got = MessageBox::warning(w.form.get(), text, {MessageBox::Cancel});
+    else
+        got = MessageBox::error(w.form.get(), text);
+    MessageBox::enableTestHook();
+    QVERIFY(!stayedOpen);
+    QCOMPARE(shownText, text);
+    QCOMPARE(MessageBox::buttonName(got), answer);
 }
 
 QTEST_MAIN(TestKeyboard)
