@@ -2,11 +2,11 @@
 // with its message boxes and file dialogs answered from queues.
 #pragma once
 
+#include "app/sqmainform.h"
+#include "testfiles.h"
 #include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
-#include "app/sqmainform.h"
 #include "widgets/stringgrid.h"
-#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,13 +102,35 @@ public:
 
     QAction* action(const QString& name) const { return find<QAction>(name); }
 
-    // Clicks a cell of the squad grid with the left button, as the manager does.
-    void clickGrid(int row, int col)
+    // Clicks a cell of a grid with the left button where the manager sees it (a caption cell too).
+    static void clickCell(TStringGrid* grid, int row, int col)
     {
-        TStringGrid* grid = form->RosterStringGrid;
-        grid->scrollToItem(grid->item(row, 0) ? grid->item(row, 0) : nullptr);
-        const QRect r = grid->visualRect(grid->model()->index(row, col));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+        grid->scrollTo(grid->model()->index(row, col));
+        const QPoint at = grid->cellRect(col, row).center();
+        QWidget* target = grid->childAt(at);
+        QVERIFY2(target, "nothing under the cell");
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(grid, at));
+    }
+
+    // Clicks a cell of the squad grid with the left button, as the manager does.
+    void clickGrid(int row, int col) { clickCell(form->RosterStringGrid, row, col); }
+
+    // A key pressed where the focus is, as the manager types it.
+    static void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target)
+            target = QApplication::focusWidget();
+        QVERIFY2(target, "no widget has the focus");
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    }
+
+    // Presses Tab until `target` has the focus; false when it is not reached in a round of the window.
+    static bool tabTo(QWidget* target, int most = 120)
+    {
+        for (int i = 0; i < most && QApplication::focusWidget() != target; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() == target;
     }
 
     // Chooses a pop-up item for a grid row the way the manager does: click the cell, pick the item.

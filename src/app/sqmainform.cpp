@@ -162,6 +162,8 @@ void TSQMainForm::buildMenus()
     file->addSeparator()->setObjectName(QStringLiteral("N4"));
     ExitMenu = addAction(file, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"),
                          QKeySequence(QStringLiteral("Ctrl+X")), &TSQMainForm::ExitMenuClick);
+    // Ctrl+Q is how programs are left on Linux desktops; the league's Ctrl+X stays the first.
+    ExitMenu->setShortcuts({QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))});
 
     QMenu* options = named(bar->addMenu(QStringLiteral("&Options")), QStringLiteral("Options1"));
     QMenu* league = named(options->addMenu(QStringLiteral("League")), QStringLiteral("League1"));
@@ -224,6 +226,26 @@ void TSQMainForm::buildMenus()
     bar->addAction(About1);
     // Actions in the menu bar's top level need the window to carry their shortcuts.
     QMainWindow::addAction(Help1);
+
+    // The page keys work wherever the focus is, also inside the grids and text boxes of a page.
+    const struct {
+        const char* name;
+        QList<QKeySequence> keys;
+        int step;
+    } pageKeys[] = {
+        {"NextPageKey", {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1},
+        {"PreviousPageKey",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+         -1}};
+    for (const auto& k : pageKeys) {
+        auto* action = named(new QAction(this), QString::fromLatin1(k.name));
+        action->setShortcuts(k.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        const int step = k.step;
+        connect(action, &QAction::triggered, this, [this, step] { guard([this, step] { turnPage(step); }); });
+        QMainWindow::addAction(action);
+    }
 }
 
 void TSQMainForm::buildTopStrip(QWidget* central)
@@ -269,10 +291,13 @@ void TSQMainForm::buildTopStrip(QWidget* central)
     big.setPointSizeF(big.pointSizeF() * 1.35);
     TeamNameLabel->setFont(big);
     setTextColour(TeamNameLabel, Qt::red);
+    TeamNameLabel->setTextFormat(Qt::PlainText);
     ManageLabel = named(new QLabel(infoPanel), QStringLiteral("ManageLabel"));
+    ManageLabel->setTextFormat(Qt::PlainText);
     ManageLabel->setGeometry(6, 24, 200, 16);
     AbbLabel = named(new QLabel(infoPanel), QStringLiteral("AbbLabel"));
     AbbLabel->setGeometry(6, 40, 200, 16);
+    AbbLabel->setTextFormat(Qt::PlainText);
     setTextColour(AbbLabel, Qt::blue);
 
     validPanel = named(new QFrame(central), QStringLiteral("validPanel"));
@@ -321,6 +346,8 @@ void TSQMainForm::buildMainSheet()
     RosterStringGrid->setRowHeights(16);
     connect(RosterStringGrid, &TStringGrid::mouseUp, this,
             [this](const QPoint& pos) { guard([this, pos] { RosterStringGridMouseUp(pos); }); });
+    connect(RosterStringGrid, &TStringGrid::keyActivated, this,
+            [this] { guard([this] { RosterStringGridKeyDown(); }); });
 
     LUOptionsGroupBox =
         named(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), QStringLiteral("LUOptionsGroupBox"));
@@ -367,9 +394,11 @@ void TSQMainForm::buildMainSheet()
     hint->setGeometry(8, 266, 250, 30);
     connect(TPBox, &QComboBox::activated, this, [this] { guard([this] { TPBoxChange(); }); });
     connect(CPBox, &QComboBox::activated, this, [this] { guard([this] { CPBoxChange(); }); });
-    for (QListWidget* list : {TPListBox, CPListBox})
+    for (QListWidget* list : {TPListBox, CPListBox}) {
         connect(list, &QListWidget::itemDoubleClicked, this,
-                [this](QListWidgetItem* item) { guard([item] { delete item; }); });
+                [this, list](QListWidgetItem* item) { guard([list, item] { deleteListEntry(list, item); }); });
+        onDeleteKey(list, [this, list] { guard([list] { deleteListEntry(list, chosenEntry(list)); }); });
+    }
     // Choosing in these lists is a command of its own: nothing else happens, but the change counts.
     for (QComboBox* box : {SessionNoComboBox, MatchNoComboBox, HBCombo, PTakeBox})
         connect(box, &QComboBox::activated, this, [this] { guard([] {}); });
@@ -428,6 +457,7 @@ void TSQMainForm::buildLineupSheet()
     const QStringList& names = pitchLabelNames();
     for (int i = 0; i < names.size(); ++i) {
         auto* l = named(new QLabel(pitchPanel), names.at(i));
+        l->setTextFormat(Qt::PlainText);
         l->setGeometry(places.at(i).x(), places.at(i).y(), i == 0 ? 95 : 100, 17);
         l->setFont(serif);
         setTextColour(l, Qt::white);
@@ -458,6 +488,8 @@ void TSQMainForm::buildAuctionSheet()
     AuctionStringGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(AuctionStringGrid, &TStringGrid::mouseUp, this,
             [this](const QPoint& pos) { guard([this, pos] { AuctionStringGridMouseUp(pos); }); });
+    connect(AuctionStringGrid, &TStringGrid::keyActivated, this,
+            [this] { guard([this] { AuctionStringGridKeyDown(); }); });
     AutoSortCheckBox =
         named(new QCheckBox(QStringLiteral("Use Auto Sort"), AuctionSheet), QStringLiteral("AutoSortCheckBox"));
     AutoSortCheckBox->setGeometry(20, 186, 160, 24);
@@ -505,6 +537,7 @@ void TSQMainForm::buildSummarySheet()
     ZipListBox = named(new QListWidget(SummarySheet), QStringLiteral("ZipListBox"));
     ZipListBox->setGeometry(20, 34, 480, 250);
     connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { guard([this] { ZipListBoxDblClick(); }); });
+    onDeleteKey(ZipListBox, [this] { guard([this] { ZipListBoxDeleteKey(); }); });
     placeText(QStringLiteral("To Delete a file from the list.\nDouble Click on it."), SummarySheet, 516, 34);
     AddZipListBtn = named(new QPushButton(QStringLiteral("Add Files"), SummarySheet), QStringLiteral("AddZipListBtn"));
     AddZipListBtn->setGeometry(516, 80, 96, 28);
@@ -522,10 +555,11 @@ void TSQMainForm::buildPopups()
     connect(deselectPlay, &QAction::triggered, this, [this] { guard([this] { choosePlayer(deselectPlay); }); });
     PlayPopup->addSeparator()->setObjectName(QStringLiteral("N2"));
     const QStringList styles = {QStringLiteral("passive"), QStringLiteral("normal"), QStringLiteral("aggressive")};
-    const QStringList captions = {QStringLiteral("[p]assive"), QStringLiteral("[n]ormal"),
-                                  QStringLiteral("[a]ggressive")};
+    // The key of each item is underlined: the position's first letter, the style's letter in brackets.
+    const QStringList captions = {QStringLiteral("[&p]assive"), QStringLiteral("[&n]ormal"),
+                                  QStringLiteral("[&a]ggressive")};
     for (const QString& pos : playedPositions()) {
-        QMenu* sub = named(PlayPopup->addMenu(pos), QStringLiteral("pop%1Menu").arg(pos));
+        QMenu* sub = named(PlayPopup->addMenu(QLatin1Char('&') + pos), QStringLiteral("pop%1Menu").arg(pos));
         sub->menuAction()->setObjectName(QStringLiteral("pop") + pos);
         QAction* caption = sub->addAction(QStringLiteral("Play Style"));
         caption->setEnabled(false);
@@ -551,7 +585,7 @@ void TSQMainForm::buildPopups()
     const QStringList hints = {QStringLiteral("1st sub"), QStringLiteral("2nd Sub"), QStringLiteral("3rd Sub"),
                                QStringLiteral("4th Sub"), QStringLiteral("5th Sub")};
     for (int k = 1; k <= 5; ++k)
-        subItem(QStringLiteral("popSub%1").arg(k), QStringLiteral("S %1").arg(k), hints.at(k - 1),
+        subItem(QStringLiteral("popSub%1").arg(k), QStringLiteral("S &%1").arg(k), hints.at(k - 1),
                 QStringLiteral("S%1").arg(k));
 
     LOTPopup = named(new QMenu(this), QStringLiteral("LOTPopup"));
@@ -652,6 +686,13 @@ void TSQMainForm::MainPageControlChange()
     validPanel->setVisible(MainPageControl->currentWidget() == MainSheet);
     if (MainPageControl->currentWidget() == SummarySheet)
         tidyZipListBox();
+}
+
+void TSQMainForm::turnPage(int step)
+{
+    const int count = MainPageControl->count();
+    if (count > 0)
+        MainPageControl->setCurrentIndex((MainPageControl->currentIndex() + step + count) % count);
 }
 
 void TSQMainForm::HelpClick()

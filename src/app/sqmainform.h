@@ -109,6 +109,8 @@ public:
     // ---- app ----
     void setUpMainWindow();
     void MainPageControlChange();
+    // Shows the next (step 1) or previous (step -1) page, round the end.
+    void turnPage(int step);
     void HelpClick();
     void AboutClick();
     void ExitMenuClick();
@@ -143,6 +145,9 @@ public:
     void ChooseOppButtonClick();
     void readOppRoster(const QStringList& lines, const QString& fileName = QString());
     void RosterStringGridMouseUp(const QPoint& pos);
+    void RosterStringGridKeyDown();
+    // What a click on the current cell of the squad grid does; menus open at `global`.
+    void actOnSquadCell(const QPoint& global);
     void choosePlayer(QAction* item);
     void popSubClick(QAction* item);
     void setSubDefaultPosition();
@@ -168,6 +173,9 @@ public:
     bool checkOrdersReady();
     QString orderFilePath(const QString& suffix) const;
     void AuctionStringGridMouseUp(const QPoint& pos);
+    void AuctionStringGridKeyDown();
+    // What a click on the current cell of the auction grid does; the LOT menu opens at `global`.
+    void actOnAuctionCell(const QPoint& global);
     void LotPopupClick(QAction* item);
     void SaveBidsBtnClick();
     void AuctionBidsHowBtnClick();
@@ -175,6 +183,7 @@ public:
     void PressHowBtnClick();
     void AddZipListBtnClick();
     void ZipListBoxDblClick();
+    void ZipListBoxDeleteKey();
     void ZipBtnClick();
     void tidyZipListBox();
     void addToZipList(const QString& path);

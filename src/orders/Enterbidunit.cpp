@@ -31,6 +31,7 @@ TEnterBidForm::TEnterBidForm(const QString& current, QWidget* parent)
     BidAllBtn->setFont(big);
     OKBtn = placeButton(QStringLiteral("OKBtn"), QStringLiteral("Done"), this, {60, 120, 80, 28});
     CancelBtn = placeButton(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {160, 120, 80, 28});
+    OKBtn->setDefault(true);
     // Done closes the dialog whether or not the amount was taken.
     connect(OKBtn, &QPushButton::clicked, this, [this] {
         runAsCommand([this] {
@@ -88,6 +89,9 @@ TBidNameDlg::TBidNameDlg(const QString& proposed, QWidget* parent)
     PlayNameEdit = new QLineEdit(proposed, this);
     PlayNameEdit->setObjectName(QStringLiteral("PlayNameEdit"));
     PlayNameEdit->setGeometry(16, 38, 230, 24);
+    // The proposal is chosen, so the first key typed replaces it.
+    PlayNameEdit->selectAll();
+    PlayNameEdit->setFocus();
     ClearBtn = placeButton(QStringLiteral("ClearBtn"), QStringLiteral("Clear"), this, {254, 36, 70, 28});
     BitBtnWithColor1 = placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {70, 100, 80, 28});
     BitBtnWithColor1->setDefault(true);

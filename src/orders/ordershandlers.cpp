@@ -7,6 +7,7 @@
 #include "lineup/filenames.h"
 #include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
+#include "widgets/placement.h"
 #include "widgets/stringgrid.h"
 #include "ziplist.h"
 
@@ -68,11 +69,22 @@ void TSQMainForm::addToZipList(const QString& path)
 
 void TSQMainForm::AuctionStringGridMouseUp(const QPoint& pos)
 {
+    actOnAuctionCell(AuctionStringGrid->mapToGlobal(pos));
+}
+
+void TSQMainForm::AuctionStringGridKeyDown()
+{
+    const QRect cell = AuctionStringGrid->cellRect(AuctionStringGrid->currentColumn(), AuctionStringGrid->currentRow());
+    actOnAuctionCell(AuctionStringGrid->mapToGlobal(cell.bottomLeft()));
+}
+
+void TSQMainForm::actOnAuctionCell(const QPoint& global)
+{
     const int row = AuctionStringGrid->currentRow();
     if (!rosterLoaded() || row <= 0)
         return;
     switch (AuctionStringGrid->currentColumn()) {
-    case ColLot: LOTPopup->popup(AuctionStringGrid->mapToGlobal(pos)); break;
+    case ColLot: LOTPopup->popup(global); break;
     case ColPrice: {
         TEnterBidForm dialog(AuctionStringGrid->cellText(ColPrice, row), this);
         if (dialog.exec() == QDialog::Accepted)
@@ -184,8 +196,12 @@ void TSQMainForm::AddZipListBtnClick()
 
 void TSQMainForm::ZipListBoxDblClick()
 {
-    if (QListWidgetItem* item = ZipListBox->currentItem())
-        delete item;
+    deleteListEntry(ZipListBox, ZipListBox->currentItem());
+}
+
+void TSQMainForm::ZipListBoxDeleteKey()
+{
+    deleteListEntry(ZipListBox, chosenEntry(ZipListBox));
 }
 
 void TSQMainForm::tidyZipListBox()

@@ -55,6 +55,7 @@ TSeasonLengthForm::TSeasonLengthForm(TIniFile& ini, QWidget* parent)
     DoneBtn = placeButton(QStringLiteral("DoneBtn"), QStringLiteral("Done"), this, {100, 122, 80, 28});
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Cancel"), this, {200, 122, 80, 28});
+    DoneBtn->setDefault(true);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(BitBtnWithColor1, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -103,6 +104,7 @@ THBRangeDlg::THBRangeDlg(TIniFile& ini, QWidget* parent)
     BitBtnWithColor1 =
         placeButton(QStringLiteral("BitBtnWithColor1"), QStringLiteral("Done"), this, {100, 152, 80, 28});
     CancelBitBtn = placeButton(QStringLiteral("CancelBitBtn"), QStringLiteral("Cancel"), this, {200, 152, 80, 28});
+    BitBtnWithColor1->setDefault(true);
     connect(BitBtnWithColor1, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -135,6 +137,7 @@ TWorkDirDlg::TWorkDirDlg(TIniFile& ini, QWidget* parent)
     });
     OKBtn = placeButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, {120, 118, 80, 28});
     CancelBtn = placeButton(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {220, 118, 80, 28});
+    OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

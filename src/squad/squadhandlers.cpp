@@ -108,7 +108,8 @@ void TSQMainForm::ChooseOppButtonClick()
 void TSQMainForm::readOppRoster(const QStringList& lines, const QString& fileName)
 {
     const OppRosterRead read = ::readOppRoster(lines, fileName);
-    ChooseOppButton->setText(read.abbreviation);
+    // A button reads "&" as the mark of its key; the abbreviation is shown as written.
+    ChooseOppButton->setText(QString(read.abbreviation).replace(QLatin1Char('&'), QLatin1String("&&")));
     if (read.abbreviation == AbbLabel->text()) {
         MessageBox::warning(this, QStringLiteral("Choose the team you are playing AGAINST!"), {MessageBox::Cancel});
         ChooseOppButton->setText(QStringLiteral("None"));
@@ -124,7 +125,20 @@ void TSQMainForm::RosterStringGridMouseUp(const QPoint& pos)
     const int row = RosterStringGrid->currentRow();
     if (row <= 0 || pos.x() <= 100)
         return;
-    const QPoint global = RosterStringGrid->mapToGlobal(pos);
+    actOnSquadCell(RosterStringGrid->mapToGlobal(pos));
+}
+
+void TSQMainForm::RosterStringGridKeyDown()
+{
+    // The keyboard's click: the distance rule is about the mouse pointer, so it does not apply here.
+    if (!rosterLoaded() || RosterStringGrid->currentRow() <= 0)
+        return;
+    const QRect cell = RosterStringGrid->cellRect(RosterStringGrid->currentColumn(), RosterStringGrid->currentRow());
+    actOnSquadCell(RosterStringGrid->mapToGlobal(cell.bottomLeft()));
+}
+
+void TSQMainForm::actOnSquadCell(const QPoint& global)
+{
     switch (RosterStringGrid->currentColumn()) {
     case ColPlay:
     case ColStyle: PlayPopup->popup(global); break;

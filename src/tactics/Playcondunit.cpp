@@ -31,6 +31,7 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
 
     placeText(QStringLiteral("Conditionals for"), this, 14, 10);
     playerLabel = place(new QLabel(this), QStringLiteral("playerLabel"), {120, 8, 200, 20});
+    playerLabel->setTextFormat(Qt::PlainText);
     playerLabel->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
 
     MarkPanel = place(new QFrame(this), QStringLiteral("MarkPanel"), {330, 4, 220, 56});
@@ -110,6 +111,7 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     CancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelBtn"), {290, 232, 90, 28});
     for (QPushButton* b : {DoneBtn, CancelBtn})
         b->setAutoDefault(false);
+    DoneBtn->setDefault(true);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { CancelBtnClick(); }); });
     FormCreate();

@@ -81,6 +81,7 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
         place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("TeamCancelBtn"), {130, 198, 100, 28});
     for (QPushButton* b : {AddTacButton1, ResetTacButton, TeamTacSaveBtn, TeamCancelBtn})
         b->setAutoDefault(false);
+    TeamTacSaveBtn->setDefault(true);
 
     for (QComboBox* box : {CEventBox, ConditBox1, CEventBox2, ConditBox2})
         connect(box, &QComboBox::currentIndexChanged, this, &TTeamTacticForm::OnTacticChange);
@@ -97,6 +98,7 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     connect(ResetTacButton, &QPushButton::clicked, this, [this] { runAsCommand([this] { ResetTacButtonClick(); }); });
     connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this,
             [this] { runAsCommand([this] { TeamTacListBox1DblClick(); }); });
+    onDeleteKey(TeamTacListBox1, [this] { runAsCommand([this] { TeamTacListBox1DeleteKey(); }); });
     connect(TTUpDown, &TUpDown::clicked, this, [this](bool up) { runAsCommand([this, up] { TTUpDownClick(up); }); });
     connect(TeamTacSaveBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { TeamTacSaveBtnClick(); }); });
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -216,7 +218,13 @@ void TTeamTacticForm::AddTacButton1Click()
 void TTeamTacticForm::TeamTacListBox1DblClick()
 {
     if (QListWidgetItem* item = TeamTacListBox1->currentItem())
-        delete item;
+        deleteListEntry(TeamTacListBox1, item);
+}
+
+void TTeamTacticForm::TeamTacListBox1DeleteKey()
+{
+    if (QListWidgetItem* item = chosenEntry(TeamTacListBox1))
+        deleteListEntry(TeamTacListBox1, item);
 }
 
 void TTeamTacticForm::TTUpDownClick(bool up)

@@ -31,6 +31,7 @@ public:
     void UpDownClick(QLineEdit* value, QComboBox* event, bool up);
     void AddTacButton1Click();
     void TeamTacListBox1DblClick();
+    void TeamTacListBox1DeleteKey();
     void TTUpDownClick(bool up);
     void ResetTacButtonClick();
     void TeamTacSaveBtnClick();

@@ -70,6 +70,8 @@ Button show(QWidget* parent, Icon icon, const QString& title, const QString& tex
 
     QMessageBox box(parent);
     box.setWindowTitle(shownTitle);
+    // Texts carry file names and fields from files exactly as written: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(icon == Information ? QMessageBox::Information
                 : icon == Warning   ? QMessageBox::Warning
@@ -114,6 +116,11 @@ bool confirm(QWidget* parent, const QString& text)
 void enableTestHook()
 {
     hook().enabled = true;
+}
+
+void disableTestHook()
+{
+    hook().enabled = false;
 }
 
 void queueAnswer(Button answer)

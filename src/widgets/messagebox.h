@@ -40,6 +40,8 @@ Button escapeButton(const QList<Button>& buttons);
 
 // Test hook.
 void enableTestHook();
+// Real boxes again, for a test that drives a box itself; the queue and the record stay as they are.
+void disableTestHook();
 void queueAnswer(Button answer);
 QList<Shown> takeShown();
 // Boxes that offered a choice while no answer was queued (they were answered with their first button).

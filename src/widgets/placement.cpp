@@ -1,12 +1,16 @@
 #include "placement.h"
 
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QString& name)
 {
     auto* label = new QLabel(caption, parent);
+    label->setTextFormat(Qt::PlainText);
     if (!name.isEmpty())
         label->setObjectName(name);
     label->move(x, y);
@@ -40,4 +44,23 @@ void setTextColour(QWidget* widget, const QColor& colour)
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, colour);
     widget->setPalette(pal);
+}
+
+void deleteListEntry(QListWidget* list, QListWidgetItem* item)
+{
+    delete item;
+    list->selectionModel()->clear();
+}
+
+QListWidgetItem* chosenEntry(const QListWidget* list)
+{
+    QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+void onDeleteKey(QListWidget* list, const std::function<void()>& command)
+{
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Delete), list);
+    shortcut->setContext(Qt::WidgetShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, list, command);
 }

@@ -4,10 +4,13 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QColor;
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QWidget;
 
@@ -28,3 +31,11 @@ QPushButton* placeButton(const QString& name, const QString& caption, QWidget* p
 // The chosen item's text, or an empty text when nothing is chosen.
 QString chosenText(const QComboBox* box);
 void setTextColour(QWidget* widget, const QColor& colour);
+
+// Removes `item` from its list (nothing when it is null) and leaves no line selected or current, so that
+// the next arrow press or move cannot act on a line the manager never picked.
+void deleteListEntry(QListWidget* list, QListWidgetItem* item);
+// The line the manager picked in the list: the current line when it is selected, otherwise none.
+QListWidgetItem* chosenEntry(const QListWidget* list);
+// Calls `command` when Delete is pressed while the list has the focus.
+void onDeleteKey(QListWidget* list, const std::function<void()>& command);

@@ -197,7 +197,7 @@ void TestMainWindow::beforeAnyRosterNothingActs()
     QCOMPARE(grid->columnCount(), 9);
     for (int c = 0; c < 9; ++c)
         QCOMPARE(grid->cellText(c, 0), QString("Name Age SL Pos EL Play Style Subs Conditionals").split(' ').at(c));
-    QCOMPARE(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(8)}),
+    QCOMPARE(QList<int>({grid->cellRect(ColName, 1).width(), grid->columnWidth(1), grid->columnWidth(8)}),
              QList<int>({120, 30, 141}));
     w.clickGrid(3, ColPlay);
     QVERIFY(!w.form->PlayPopup->isVisible());

@@ -11,8 +11,7 @@
 namespace {
 void clickAuction(Window& w, int row, int col)
 {
-    TStringGrid* grid = w.form->AuctionStringGrid;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, col)).center());
+    Window::clickCell(w.form->AuctionStringGrid, row, col);
 }
 
 void setLot(Window& w, int row, const QString& lot)

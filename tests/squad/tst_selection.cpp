@@ -55,20 +55,20 @@ void TestSelection::popupMenusAsTheManagerSeesThem()
     QCOMPARE(w.action("deselectPlay")->text(), QString("[deselect]"));
     QStringList captions;
     for (QAction* a : w.form->PlayPopup->actions())
-        captions << (a->isSeparator() ? "-" : a->text());
+        captions << (a->isSeparator() ? "-" : a->iconText());
     QCOMPARE(captions, (QStringList{"[deselect]", "-", "GK", "SW", "DF", "MF", "WG", "FW"}));
     QMenu* gk = w.action("popGK")->menu();
     QStringList styles;
     for (QAction* a : gk->actions())
-        styles << a->text() + (a->isEnabled() ? "" : "(off)");
+        styles << a->iconText() + (a->isEnabled() ? "" : "(off)");
     QCOMPARE(styles, (QStringList{"Play Style(off)", "[p]assive", "[n]ormal", "[a]ggressive"}));
-    QCOMPARE(w.action("aggressiveWG")->text(), QString("[a]ggressive"));
+    QCOMPARE(w.action("aggressiveWG")->iconText(), QString("[a]ggressive"));
     QVERIFY(!w.action("popWG")->isEnabled());
     w.action("MenuFullMSWL")->trigger();
     QVERIFY(w.action("popWG")->isEnabled());
     QStringList subs;
     for (QAction* a : w.form->SubPopup->actions())
-        subs << (a->isSeparator() ? QString("-") : QString(a->text() + "=" + a->toolTip()));
+        subs << (a->isSeparator() ? QString("-") : QString(a->iconText() + "=" + a->toolTip()));
     QCOMPARE(subs, (QStringList{"[deselect]=not a sub", "-", "S 1=1st sub", "S 2=2nd Sub", "S 3=3rd Sub", "S 4=4th Sub",
                                 "S 5=5th Sub"}));
     QStringList lots;
