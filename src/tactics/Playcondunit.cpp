@@ -1,6 +1,7 @@
 #include "Playcondunit.h"
 
 #include "app/sqmainform.h"
+#include "check/orderscheck.h"
 #include "widgets/stringgrid.h"
 #include "encodings.h"
 #include "settings/Changeseasonlengthunit.h"
@@ -33,6 +34,9 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     playerLabel = place(new QLabel(this), QStringLiteral("playerLabel"), {120, 8, 200, 20});
     playerLabel->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
 
+    SubsHoldersLabel = place(new QLabel(this), QStringLiteral("SubsHoldersLabel"), {14, 30, 312, 32});
+    SubsHoldersLabel->setWordWrap(true);
+    SubsHoldersLabel->setTextFormat(Qt::PlainText);
     MarkPanel = place(new QFrame(this), QStringLiteral("MarkPanel"), {330, 4, 220, 56});
     placeText(QStringLiteral("Mark Player (1)"), MarkPanel, 4, 6);
     placeText(QStringLiteral("Mark Player (2)"), MarkPanel, 4, 32);
@@ -158,6 +162,25 @@ void TPlayCondForm::FormCreate()
         }
     }
     playerLabel->setText(m_main->RosterStringGrid->cellText(ColName, m_row));
+
+    // Beside each action list: who comes on for each slot.
+    const SquadTable table = m_main->squadTable();
+    QStringList holders;
+    for (int k = 1; k <= 5; ++k) {
+        const QString who = substituteInSlot(table, k);
+        holders.append(QStringLiteral("S%1 %2").arg(k).arg(who.isEmpty() ? QStringLiteral("(nobody)") : who));
+        for (Row& r : rows) {
+            const int item = r.action->findText(QStringLiteral("S%1").arg(k));
+            r.action->setItemData(item, plainHint(holders.last()), Qt::ToolTipRole);
+        }
+    }
+    SubsHoldersLabel->setText(QStringLiteral("Substitutes: ") + holders.join(QLatin1String(", ")));
+    for (Row& r : rows) {
+        QComboBox* action = r.action;
+        auto showHolder = [action] { action->setToolTip(action->currentData(Qt::ToolTipRole).toString()); };
+        connect(action, &QComboBox::currentIndexChanged, action, showHolder);
+        showHolder();
+    }
 }
 
 void TPlayCondForm::UpDownClick(int row, int condition, bool up)

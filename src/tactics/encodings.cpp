@@ -1,6 +1,7 @@
 #include "encodings.h"
 
 #include "base/wholenumber.h"
+#include "settings/inifile.h"
 
 namespace {
 
@@ -95,6 +96,20 @@ QStringList describeTacticConditions(const Condition& c1, const Condition& c2)
 QString strategyCode(const QString& presetName)
 {
     return presetName.left(1);
+}
+
+QStringList strategyPresets(const TIniFile& ini, bool mswl, MissingPresets missing)
+{
+    const QString section = mswl ? QStringLiteral("MSWLTTacs") : QStringLiteral("LGMTTacs");
+    const int n = ini.readInteger(section, QStringLiteral("howmany"), 6);
+    QStringList names;
+    for (int i = 1; i <= n; ++i) {
+        const QString key = QStringLiteral("T%1").arg(i);
+        if (missing == MissingPresets::Skip && !ini.keyExists(section, key))
+            continue;
+        names.append(ini.readString(section, key, QStringLiteral("test")));
+    }
+    return names;
 }
 
 QString encodeConditionalsCell(const QString& mark1, const QString& mark2, const Conditional& a, const Conditional& b,

@@ -1,5 +1,6 @@
 #include "placement.h"
 
+#include <QTextDocument>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -40,4 +41,9 @@ void setTextColour(QWidget* widget, const QColor& colour)
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, colour);
     widget->setPalette(pal);
+}
+
+QString plainHint(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }

@@ -28,3 +28,6 @@ QPushButton* placeButton(const QString& name, const QString& caption, QWidget* p
 // The chosen item's text, or an empty text when nothing is chosen.
 QString chosenText(const QComboBox* box);
 void setTextColour(QWidget* widget, const QColor& colour);
+// A hint (tooltip) that shows its text as it is: Qt takes a hint that looks like markup for rich text, so
+// such a text is escaped.
+QString plainHint(const QString& text);
