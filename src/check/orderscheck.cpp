@@ -14,13 +14,12 @@ namespace {
 const QStringList& codeOrder()
 {
     static const QStringList codes = {
-        QStringLiteral("L1"), QStringLiteral("L2"),  QStringLiteral("L3"),  QStringLiteral("L4"),
-        QStringLiteral("L5"), QStringLiteral("L6"),  QStringLiteral("L7"),  QStringLiteral("L8"),
-        QStringLiteral("L9"), QStringLiteral("T1"),  QStringLiteral("T2"),  QStringLiteral("T3"),
-        QStringLiteral("T4"), QStringLiteral("T5"),  QStringLiteral("P1"),  QStringLiteral("P2"),
-        QStringLiteral("P3"), QStringLiteral("P4"),  QStringLiteral("P5"),  QStringLiteral("P6"),
-        QStringLiteral("P7"), QStringLiteral("P8"),  QStringLiteral("P9"),  QStringLiteral("P10"),
-        QStringLiteral("P11"), QStringLiteral("S1"), QStringLiteral("S2"),  QStringLiteral("S3")};
+        QStringLiteral("L1"), QStringLiteral("L2"), QStringLiteral("L3"), QStringLiteral("L4"),  QStringLiteral("L5"),
+        QStringLiteral("L6"), QStringLiteral("L7"), QStringLiteral("L8"), QStringLiteral("L9"),  QStringLiteral("T1"),
+        QStringLiteral("T2"), QStringLiteral("T3"), QStringLiteral("T4"), QStringLiteral("T5"),  QStringLiteral("P1"),
+        QStringLiteral("P2"), QStringLiteral("P3"), QStringLiteral("P4"), QStringLiteral("P5"),  QStringLiteral("P6"),
+        QStringLiteral("P7"), QStringLiteral("P8"), QStringLiteral("P9"), QStringLiteral("P10"), QStringLiteral("P11"),
+        QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S3")};
     return codes;
 }
 
@@ -432,7 +431,8 @@ private:
                 if (!c.used())
                     continue;
                 const QString place = QStringLiteral("%1, conditional %2").arg(player, QLatin1String(kLetters[i]));
-                const QString which = QStringLiteral("The %1 conditional of %2").arg(QLatin1String(kOrdinals[i]), player);
+                const QString which =
+                    QStringLiteral("The %1 conditional of %2").arg(QLatin1String(kOrdinals[i]), player);
                 for (const auto& [cond, n] : {std::pair{&c.first, 1}, std::pair{&c.second, 2}}) {
                     const bool needsValue = cond->complete() || !cond->value.isEmpty();
                     if (!needsValue)
@@ -499,9 +499,8 @@ private:
                 if (int(j) == gkRow && gkCount == 1) {
                     QString goesOff;
                     if (k && !slotHolders[k - 1].isEmpty()) {
-                        const QString comesAs = isPlayedPosition(c.position)
-                                                    ? c.position
-                                                    : table.at(slotHolders[k - 1].last()).at(ColPlay);
+                        const QString comesAs =
+                            isPlayedPosition(c.position) ? c.position : table.at(slotHolders[k - 1].last()).at(ColPlay);
                         if (comesAs != QLatin1String("GK"))
                             goesOff = QStringLiteral("replaces him by %1, who plays %2").arg(holder(k), comesAs);
                     } else if (!k && isPlayedPosition(c.position) && c.position != QLatin1String("GK")) {
@@ -570,15 +569,15 @@ QString severityText(Severity severity)
 
 QString findingsSummary(const QList<Finding>& findings)
 {
-    const auto errors = std::count_if(findings.begin(), findings.end(),
-                                      [](const Finding& f) { return f.severity == Severity::Error; });
+    const auto errors =
+        std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return f.severity == Severity::Error; });
     const auto warnings = findings.size() - errors;
     if (findings.isEmpty())
         return QStringLiteral("No problems found");
     QStringList parts;
     if (errors)
-        parts.append(QStringLiteral("%1 %2").arg(errors).arg(errors == 1 ? QStringLiteral("error")
-                                                                         : QStringLiteral("errors")));
+        parts.append(
+            QStringLiteral("%1 %2").arg(errors).arg(errors == 1 ? QStringLiteral("error") : QStringLiteral("errors")));
     if (warnings)
         parts.append(QStringLiteral("%1 %2").arg(warnings).arg(warnings == 1 ? QStringLiteral("warning")
                                                                              : QStringLiteral("warnings")));
@@ -621,8 +620,9 @@ QStringList describeConditionalsCell(const QString& text, const SquadTable& tabl
         QString action;
         if (const int k = actionSlot(c.action)) {
             const QString who = substituteInSlot(table, k);
-            action = QStringLiteral("on comes S%1 (%2)").arg(k).arg(who.isEmpty() ? QStringLiteral("nobody holds S%1").arg(k)
-                                                                                 : who) +
+            action = QStringLiteral("on comes S%1 (%2)")
+                         .arg(k)
+                         .arg(who.isEmpty() ? QStringLiteral("nobody holds S%1").arg(k) : who) +
                      as(c.position, QStringLiteral(" as "));
         } else if (c.action == QLatin1String("C")) {
             action = c.position.isEmpty() ? QStringLiteral("changes (no position chosen)")

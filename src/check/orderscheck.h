@@ -12,9 +12,9 @@ enum class Severity { Error, Warning };
 
 // Where the manager goes to put a finding right.
 enum class FindingTarget {
-    GridCell,     // the cell (column, row) of the squad grid
-    Grid,         // the squad grid as a whole
-    MatchList,    // the match number list
+    GridCell,  // the cell (column, row) of the squad grid
+    Grid,      // the squad grid as a whole
+    MatchList, // the match number list
     HomeBonusList,
     PenaltyList,
     TraineeList,
@@ -41,9 +41,9 @@ struct OrdersInput {
     QStringList oppPlayers;
     bool opponentChosen = false;
     bool mswl = false;
-    QStringList presets;  // the strategy preset names of the current variant
+    QStringList presets; // the strategy preset names of the current variant
     bool sessionChosen = false;
-    QStringList archive;  // the entries of the orders-archive list
+    QStringList archive;                        // the entries of the orders-archive list
     std::optional<QStringList> lastLineupLines; // the line-up file last saved or opened, when there is one
 };
 

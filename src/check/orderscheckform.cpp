@@ -63,9 +63,9 @@ TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
 void TOrdersCheckForm::refresh()
 {
     const QTreeWidgetItem* current = FindingsList->currentItem();
-    const QString keep = current ? current->text(3) + QLatin1Char('|') + current->text(1) + QLatin1Char('|') +
-                                       current->text(2)
-                                 : QString();
+    const QString keep =
+        current ? current->text(3) + QLatin1Char('|') + current->text(1) + QLatin1Char('|') + current->text(2)
+                : QString();
     m_findings = m_main->checkOrders();
     FindingsSummary->setText(findingsSummary(m_findings));
     FindingsList->clear();

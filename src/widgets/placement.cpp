@@ -1,9 +1,9 @@
 #include "placement.h"
 
-#include <QTextDocument>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 
 QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QString& name)
 {
