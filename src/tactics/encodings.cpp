@@ -103,11 +103,14 @@ QStringList strategyPresets(const TIniFile& ini, bool mswl, MissingPresets missi
     const QString section = mswl ? QStringLiteral("MSWLTTacs") : QStringLiteral("LGMTTacs");
     const int n = ini.readInteger(section, QStringLiteral("howmany"), 6);
     QStringList names;
+    // A default no settings file can hold tells a missing name from a written one in one reading.
+    const QString absent(1, QChar(0));
     for (int i = 1; i <= n; ++i) {
-        const QString key = QStringLiteral("T%1").arg(i);
-        if (missing == MissingPresets::Skip && !ini.keyExists(section, key))
-            continue;
-        names.append(ini.readString(section, key, QStringLiteral("test")));
+        const QString name = ini.readString(section, QStringLiteral("T%1").arg(i), absent);
+        if (name != absent)
+            names.append(name);
+        else if (missing == MissingPresets::AsTest)
+            names.append(QStringLiteral("test"));
     }
     return names;
 }

@@ -57,6 +57,7 @@ private slots:
     void conditionalsCellHintInWords();
     void hintShowsAMarkupNameAsItIs();
     void conditionalsEditorShowsSlotHolders();
+    void strategiesComeFromTheSettingsFile();
 };
 
 void TestOrdersCheckWindow::commandShowsOneWindowBesideTheMainWindow()
@@ -294,6 +295,23 @@ void TestOrdersCheckWindow::conditionalsEditorShowsSlotHolders()
         QCOMPARE(f->rows[1].action->toolTip(), QString("S5 Joe Blake"));
         f->DoneBtn->click();
     });
+}
+
+void TestOrdersCheckWindow::strategiesComeFromTheSettingsFile()
+{
+    // Without the preset section the editor offers "test" six times; "t" is no strategy of the league.
+    Window w("[Options]\r\nLeague=LGM\r\n");
+    buildCleanOrders(w);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Starting strategy|T4"});
+    withTeamTactics(w, [](TTeamTacticForm* f) {
+        QCOMPARE(f->StartStratBox->currentText(), QString("test"));
+        f->TeamTacSaveBtn->click();
+    });
+    QCOMPARE(w.form->TeamTactic, QString("t"));
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Starting strategy|T4"});
+    QVERIFY(check->FindingsList->topLevelItem(0)->text(2).contains("\"t\""));
 }
 
 QTEST_MAIN(TestOrdersCheckWindow)
