@@ -310,8 +310,9 @@ private:
                     .arg(file.starters),
                 FindingTarget::Grid);
         QStringList empty;
+        // The substitute lines follow the team line, the training line and the starters.
         for (int k = 1; k <= 5; ++k)
-            if (slotHolders[k - 1].isEmpty())
+            if (file.lines.at(1 + file.starters + k).isEmpty())
                 empty.append(QStringLiteral("S%1").arg(k));
         if (!empty.isEmpty())
             add(Severity::Error, "L9", lineupPlace,
@@ -349,13 +350,13 @@ private:
                     halves.append(halfConditionText(*c, n));
             if (!halves.isEmpty())
                 add(Severity::Warning, "T1", place,
-                    QStringLiteral("In \"%1\" %2: it is left out of the file. Delete the line and add it again with "
+                    QStringLiteral("In \"%1\": %2: it is left out of the file. Delete the line and add it again with "
                                    "the condition complete.")
                         .arg(lines.at(i), halves.join(QLatin1String(" and "))),
                     FindingTarget::TacticsButton);
             const QString never = neverHolds(c1, c2);
             if (!never.isEmpty())
-                add(Severity::Error, "T2", place, QStringLiteral("In \"%1\" ").arg(lines.at(i)) + never,
+                add(Severity::Error, "T2", place, QStringLiteral("In \"%1\": ").arg(lines.at(i)) + never,
                     FindingTarget::TacticsButton);
             const qsizetype earlier = lines.indexOf(lines.at(i));
             if (earlier < i)

@@ -15,7 +15,7 @@ TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
 {
     setObjectName(QStringLiteral("OrdersCheckForm"));
     setWindowTitle(QStringLiteral("Orders Check"));
-    resize(560, 300);
+    resize(720, 300);
 
     auto* layout = new QVBoxLayout(this);
     FindingsSummary = new QLabel(this);
@@ -37,7 +37,7 @@ TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
     FindingsList->header()->setStretchLastSection(false);
     FindingsList->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     FindingsList->setColumnWidth(0, 64);
-    FindingsList->setColumnWidth(1, 150);
+    FindingsList->setColumnWidth(1, 180);
     FindingsList->setColumnWidth(3, 40);
     layout->addWidget(FindingsList, 1);
     connect(FindingsList, &QTreeWidget::activated, this,

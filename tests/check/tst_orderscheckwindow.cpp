@@ -58,6 +58,7 @@ private slots:
     void hintShowsAMarkupNameAsItIs();
     void conditionalsEditorShowsSlotHolders();
     void strategiesComeFromTheSettingsFile();
+    void anOpenedLineupIsTheSavedOne();
 };
 
 void TestOrdersCheckWindow::commandShowsOneWindowBesideTheMainWindow()
@@ -312,6 +313,24 @@ void TestOrdersCheckWindow::strategiesComeFromTheSettingsFile()
     QCOMPARE(w.form->TeamTactic, QString("t"));
     QCOMPARE(shownFindings(check), QStringList{"Warning|Starting strategy|T4"});
     QVERIFY(check->FindingsList->topLevelItem(0)->text(2).contains("\"t\""));
+}
+
+void TestOrdersCheckWindow::anOpenedLineupIsTheSavedOne()
+{
+    Window w;
+    w.useWorkDir();
+    for (const char* name : {"RVR.ros", "RVR3.txt"})
+        writeBytes(w.path(name), readBytes(sample(name)));
+    FileDialog::queueAnswer(w.path("RVR3.txt"));
+    w.form->OpenLineupMenu->trigger();
+    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    QVERIFY2(!shownFindings(check).join(' ').contains("S3"), qPrintable(shownFindings(check).join(", ")));
+    w.place(w.rowOf("Tom Adams"), "GK", "a");
+    QVERIFY(shownFindings(check).contains("Warning|Line-up|S3"));
+    w.place(w.rowOf("Tom Adams"), "GK", "n");
+    QVERIFY2(!shownFindings(check).join(' ').contains("S3"), qPrintable(shownFindings(check).join(", ")));
 }
 
 QTEST_MAIN(TestOrdersCheckWindow)
