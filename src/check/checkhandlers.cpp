@@ -19,12 +19,15 @@ void TSQMainForm::CheckOrdersMenuClick()
 {
     if (!OrdersCheckForm) {
         OrdersCheckForm = new TOrdersCheckForm(this);
-        // Beside the main window, on the same screen.
+        // Beside the main window, on the same screen: to its right, else to its left, else as near as fits.
         const QRect frame = frameGeometry();
+        const int width = OrdersCheckForm->width() + 16; // with the frame the window manager adds
         QPoint at(frame.right() + 8, frame.top());
         if (const QScreen* s = screen()) {
             const QRect room = s->availableGeometry();
-            at.setX(std::max(room.left(), std::min(at.x(), room.right() - OrdersCheckForm->width())));
+            if (at.x() + width > room.right() && frame.left() - 8 - width >= room.left())
+                at.setX(frame.left() - 8 - width);
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() - width)));
             at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - OrdersCheckForm->height())));
         }
         OrdersCheckForm->move(at);
@@ -80,11 +83,14 @@ void TSQMainForm::goToFinding(const Finding& finding)
 
 void TSQMainForm::showConditionalsHints()
 {
+    QList<QTableWidgetItem*> cells;
+    for (int r = 1; r < RosterStringGrid->rowCount(); ++r)
+        if (QTableWidgetItem* item = RosterStringGrid->item(r, ColConditionals))
+            cells.append(item);
+    if (cells.isEmpty())
+        return;
     const SquadTable table = squadTable();
-    for (int r = 1; r < RosterStringGrid->rowCount(); ++r) {
-        QTableWidgetItem* item = RosterStringGrid->item(r, ColConditionals);
-        if (!item)
-            continue;
+    for (QTableWidgetItem* item : cells) {
         // A name from a file may look like markup; the hint shows it as it is.
         const QString hint = plainHint(describeConditionalsCell(item->text(), table).join(QLatin1Char('\n')));
         if (item->toolTip() != hint)

@@ -109,9 +109,9 @@ QString neverHolds(const Condition& c1, const Condition& c2)
     const auto r2 = conditionRange(c2);
     for (const auto& [c, r] : {std::pair{&c1, &r1}, std::pair{&c2, &r2}})
         if (*r && (*r)->empty())
-            return QStringLiteral("\"%1\" can never hold: the game time runs from 0 to 90 minutes. Change the value "
-                                  "or the operator.")
-                .arg(written(*c));
+            return QStringLiteral("\"%1\" can never hold%2. Change the value or the operator.")
+                .arg(written(*c),
+                     isTime(c->event) ? QStringLiteral(": the game time runs from 0 to 90 minutes") : QString());
     if (r1 && r2 && c1.event.compare(c2.event, Qt::CaseInsensitive) == 0 &&
         std::max(r1->lo, r2->lo) > std::min(r1->hi, r2->hi))
         return QStringLiteral("\"%1\" and \"%2\" can never both hold, so this order never comes into force. Change "
