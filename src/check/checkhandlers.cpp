@@ -19,17 +19,10 @@ void TSQMainForm::CheckOrdersMenuClick()
 {
     if (!OrdersCheckForm) {
         OrdersCheckForm = new TOrdersCheckForm(this);
-        // Beside the main window, on the same screen: to its right, else to its left, else as near as fits.
-        const QRect frame = frameGeometry();
-        const int width = OrdersCheckForm->width() + 16; // with the frame the window manager adds
-        QPoint at(frame.right() + 8, frame.top());
-        if (const QScreen* s = screen()) {
-            const QRect room = s->availableGeometry();
-            if (at.x() + width > room.right() && frame.left() - 8 - width >= room.left())
-                at.setX(frame.left() - 8 - width);
-            at.setX(std::max(room.left(), std::min(at.x(), room.right() - width)));
-            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - OrdersCheckForm->height())));
-        }
+        // The window manager's frame is not known before the window is shown: allow for one.
+        const QSize outer = OrdersCheckForm->size() + QSize(16, 32);
+        const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
+        const QPoint at = besideMainWindow(frameGeometry(), outer, room);
         OrdersCheckForm->move(at);
     }
     OrdersCheckForm->refresh();

@@ -641,3 +641,14 @@ QStringList describeConditionalsCell(const QString& text, const SquadTable& tabl
     }
     return lines;
 }
+
+QPoint besideMainWindow(const QRect& mainFrame, const QSize& size, const QRect& room)
+{
+    const int gap = 8;
+    QPoint at(mainFrame.right() + 1 + gap, mainFrame.top());
+    if (at.x() + size.width() > room.right() + 1 && mainFrame.left() - gap - size.width() >= room.left())
+        at.setX(mainFrame.left() - gap - size.width());
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - size.width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - size.height())));
+    return at;
+}

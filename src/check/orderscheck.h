@@ -6,6 +6,8 @@
 #include "lineup/lineupfile.h"
 #include "squad/squadtable.h"
 
+#include <QPoint>
+#include <QRect>
 #include <optional>
 
 enum class Severity { Error, Warning };
@@ -65,3 +67,7 @@ QStringList describeConditionalsCell(const QString& cell, const SquadTable& tabl
 // The name of the player who holds substitute slot 1..5 in the file that saving would write (the lowest of
 // several rows in the same slot), or an empty text.
 QString substituteInSlot(const SquadTable& table, int slot);
+
+// Where the Orders Check window of the outer size `size` goes beside the main window's frame, on the screen area
+// `room`: to its right, else to its left, else as near to its right as the screen allows; level with its top.
+QPoint besideMainWindow(const QRect& mainFrame, const QSize& size, const QRect& room);

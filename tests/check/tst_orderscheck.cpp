@@ -96,6 +96,8 @@ private slots:
     void summary();
     void readableConditionals_data();
     void readableConditionals();
+    void windowBesideTheMainWindow_data();
+    void windowBesideTheMainWindow();
 };
 
 void TestOrdersCheck::correctOrdersHaveNoFindings()
@@ -538,6 +540,25 @@ void TestOrdersCheck::readableConditionals()
     Orders o;
     o.at("Wes", ColPlay).clear();
     QTEST(describeConditionalsCell(cell, o.table), "lines");
+}
+
+void TestOrdersCheck::windowBesideTheMainWindow_data()
+{
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QRect>("room");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("room on the right") << QRect(0, 40, 800, 600) << QRect(0, 0, 1920, 1080) << QPoint(808, 40);
+    QTest::newRow("room only on the left") << QRect(1100, 40, 800, 600) << QRect(0, 0, 1920, 1080) << QPoint(356, 40);
+    QTest::newRow("no room either side") << QRect(400, 40, 800, 600) << QRect(0, 0, 1600, 900) << QPoint(864, 40);
+    QTest::newRow("low on the screen") << QRect(0, 900, 800, 600) << QRect(0, 0, 1920, 1080) << QPoint(808, 748);
+    QTest::newRow("second screen") << QRect(1920, 0, 800, 600) << QRect(1920, 0, 1920, 1080) << QPoint(2728, 0);
+}
+
+void TestOrdersCheck::windowBesideTheMainWindow()
+{
+    QFETCH(QRect, main);
+    QFETCH(QRect, room);
+    QTEST(besideMainWindow(main, QSize(736, 332), room), "at");
 }
 
 QTEST_GUILESS_MAIN(TestOrdersCheck)
