@@ -607,11 +607,16 @@ QStringList describeConditionalsCell(const QString& text, const SquadTable& tabl
                 marks.append(m);
         lines.append(QStringLiteral("Marks: ") + marks.join(QLatin1String(" and ")));
     }
-    auto as = [](const QString& position, const QString& before) -> QString {
+    // " as FW" for a position, " playing aggressive" for a style; `to` for a change: " to FW", " to aggressive play".
+    auto as = [](const QString& position, bool change) -> QString {
         if (position.isEmpty())
             return QString();
         const QString style = styleWord(position);
-        return style.isEmpty() ? QString(before + position) : QString(QStringLiteral(" playing ") + style);
+        if (style.isEmpty())
+            return (change ? QStringLiteral(" to ") : QStringLiteral(" as ")) + position;
+        if (change)
+            return QStringLiteral(" to ") + style + QStringLiteral(" play");
+        return QStringLiteral(" playing ") + style;
     };
     for (int i = 0; i < 3; ++i) {
         const CellConditional& c = cell.conditionals[i];
@@ -624,15 +629,15 @@ QStringList describeConditionalsCell(const QString& text, const SquadTable& tabl
             action = QStringLiteral("on comes S%1 (%2)")
                          .arg(k)
                          .arg(who.isEmpty() ? QStringLiteral("nobody holds S%1").arg(k) : who) +
-                     as(c.position, QStringLiteral(" as "));
+                     as(c.position, false);
         } else if (c.action == QLatin1String("C")) {
             action = c.position.isEmpty() ? QStringLiteral("changes (no position chosen)")
-                                          : QStringLiteral("changes") + as(c.position, QStringLiteral(" to "));
+                                          : QStringLiteral("changes") + as(c.position, true);
         } else if (!c.action.isEmpty()) {
-            action = QStringLiteral("action ") + c.action + as(c.position, QStringLiteral(" as "));
+            action = QStringLiteral("action ") + c.action + as(c.position, false);
         } else {
-            action = c.position.isEmpty() ? QStringLiteral("does nothing")
-                                          : QStringLiteral("plays") + as(c.position, QStringLiteral(" as "));
+            action =
+                c.position.isEmpty() ? QStringLiteral("does nothing") : QStringLiteral("plays") + as(c.position, false);
         }
         lines.append(QLatin1String(kOrdinals[i]) + QStringLiteral(": ") +
                      (when.isEmpty() ? QStringLiteral("with no complete condition")

@@ -525,7 +525,7 @@ void TestOrdersCheck::readableConditionals_data()
     QTest::newRow("two conditions, style, slot nobody holds")
         << ",,,,,,,,,,G,<,0,T,>,75,C,a,,,,,,,S5,"
         << QStringList{"2nd: when Goal Difference is less than 0 and Game Time is greater than 75 Minutes: changes "
-                       "playing aggressive",
+                       "to aggressive play",
                        "3rd: with no complete condition: on comes S5 (nobody holds S5)"};
     QTest::newRow("marks") << "Zed,Yan,G,>,1,,,,,MF" + rest16
                            << QStringList{"Marks: Zed and Yan",
