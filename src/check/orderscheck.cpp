@@ -219,7 +219,11 @@ private:
     void add(Severity s, const char* code, const QString& place, const QString& sentence, FindingTarget target,
              int row = 0, int column = 0)
     {
-        out.append({s, QString::fromLatin1(code), place, sentence, target, row, column});
+        // A row from a file may have no name; its place is then its row.
+        const QString shown = !place.isEmpty()                    ? place
+                              : target == FindingTarget::GridCell ? QStringLiteral("Row %1").arg(row)
+                                                                  : QStringLiteral("Line-up");
+        out.append({s, QString::fromLatin1(code), shown, sentence, target, row, column});
     }
 
     const QString& name(int row) const { return table.at(row).at(ColName); }

@@ -410,6 +410,13 @@ void TestOrdersCheck::findingsTellSeverityPlaceAndWhere_data()
                         << "Error"
                         << "Ned"
                         << "S3 goes to Mac" << int(FindingTarget::GridCell) << int(ColSubs);
+    QTest::newRow("L6 of a row without a name") << Change([](Orders& o) {
+        o.at("Ned", ColSubs) = "S3";
+        o.at("Ned", ColName).clear();
+    }) << "L6"
+                                                << "Error"
+                                                << "Row 17"
+                                                << "S3 goes to Mac" << int(FindingTarget::GridCell) << int(ColSubs);
     QTest::newRow("P4 in conditional B") << Change([](Orders& o) {
         o.at("Wes", ColPlay).clear();
         o.conditionals("Fin", {"T,>=,60,,,,S4,FW", "T,>=,60,,,,S5,FW"});
@@ -469,7 +476,8 @@ void TestOrdersCheck::findingsTellSeverityPlaceAndWhere()
     QTEST(int(f.target), "target");
     if (f.target == FindingTarget::GridCell) {
         QTEST(f.column, "column");
-        QCOMPARE(o.table.at(f.row).at(ColName), f.place.section(',', 0, 0));
+        const QString name = o.table.at(f.row).at(ColName);
+        QCOMPARE(name.isEmpty() ? QString("Row %1").arg(f.row) : name, f.place.section(',', 0, 0));
     }
 }
 
