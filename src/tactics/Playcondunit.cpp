@@ -10,6 +10,7 @@
 
 #include "widgets/placement.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -18,6 +19,25 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRegion>
+#include <QStyledItemDelegate>
+
+namespace {
+// Draws each substitute slot of an action list with its holder beside it ("S1   Joe Blake"); the item's own
+// text, which the cell takes, stays "S1".
+class SlotHolderDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString holder = index.data(Qt::UserRole).toString();
+        if (!holder.isEmpty())
+            option->text += QStringLiteral("   ") + holder;
+    }
+};
+} // namespace
 
 TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     : QDialog(main)
@@ -172,11 +192,19 @@ void TPlayCondForm::FormCreate()
         for (Row& r : rows) {
             const int item = r.action->findText(QStringLiteral("S%1").arg(k));
             r.action->setItemData(item, plainHint(holders.last()), Qt::ToolTipRole);
+            r.action->setItemData(item, who.isEmpty() ? QStringLiteral("(nobody)") : who, Qt::UserRole);
         }
     }
     SubsHoldersLabel->setText(QStringLiteral("Substitutes: ") + holders.join(QLatin1String(", ")));
     for (Row& r : rows) {
         QComboBox* action = r.action;
+        action->view()->setItemDelegate(new SlotHolderDelegate(action));
+        int wide = 0;
+        for (int i = 0; i < action->count(); ++i)
+            wide =
+                std::max(wide, action->fontMetrics().horizontalAdvance(action->itemText(i) + QStringLiteral("   ") +
+                                                                       action->itemData(i, Qt::UserRole).toString()));
+        action->view()->setMinimumWidth(wide + 24);
         auto showHolder = [action] { action->setToolTip(action->currentData(Qt::ToolTipRole).toString()); };
         connect(action, &QComboBox::currentIndexChanged, action, showHolder);
         showHolder();

@@ -294,6 +294,8 @@ void TestOrdersCheckWindow::conditionalsEditorShowsSlotHolders()
             QCOMPARE(r.action->itemData(r.action->findText("S2"), Qt::ToolTipRole).toString(),
                      QString("S2 Liam Carter"));
             QCOMPARE(r.action->itemData(r.action->findText("S4"), Qt::ToolTipRole).toString(), QString("S4 (nobody)"));
+            // The open list shows the holder beside each slot, from the item's data.
+            QCOMPARE(r.action->itemData(r.action->findText("S2"), Qt::UserRole).toString(), QString("Liam Carter"));
         }
         selectText(f->rows[1].action, "S5");
         QCOMPARE(f->rows[1].action->toolTip(), QString("S5 Joe Blake"));
