@@ -6,8 +6,34 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+// A tree view asks its rows for their height without the column's width; this one wraps each text at the
+// width its column has now, so every sentence is shown whole.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView* view)
+        : QStyledItemDelegate(view)
+        , m_view(view)
+    {
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const int width = std::max(20, m_view->columnWidth(index.column()) - 8);
+        const QRect text = opt.fontMetrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, opt.text);
+        return {width, std::max(QStyledItemDelegate::sizeHint(option, index).height(), text.height() + 4)};
+    }
+
+private:
+    QTreeView* m_view;
+};
+} // namespace
 
 TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
     : QWidget(main, Qt::Window)
@@ -15,7 +41,7 @@ TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
 {
     setObjectName(QStringLiteral("OrdersCheckForm"));
     setWindowTitle(QStringLiteral("Orders Check"));
-    resize(720, 300);
+    resize(720, 360);
 
     auto* layout = new QVBoxLayout(this);
     FindingsSummary = new QLabel(this);
@@ -31,8 +57,9 @@ TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
     FindingsList->setHeaderLabels(
         {QStringLiteral("Severity"), QStringLiteral("Place"), QStringLiteral("Finding"), QStringLiteral("Code")});
     FindingsList->setRootIsDecorated(false);
-    FindingsList->setUniformRowHeights(true);
-    FindingsList->setWordWrap(false);
+    FindingsList->setUniformRowHeights(false);
+    FindingsList->setWordWrap(true); // the whole sentence, over as many lines as it needs
+    FindingsList->setItemDelegate(new WrappingDelegate(FindingsList));
     FindingsList->setAllColumnsShowFocus(true);
     FindingsList->header()->setStretchLastSection(false);
     FindingsList->header()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -40,6 +67,9 @@ TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
     FindingsList->setColumnWidth(1, 180);
     FindingsList->setColumnWidth(3, 40);
     layout->addWidget(FindingsList, 1);
+    // Row heights follow the width the sentences now have.
+    connect(FindingsList->header(), &QHeaderView::sectionResized, FindingsList,
+            [this] { FindingsList->doItemsLayout(); });
     connect(FindingsList, &QTreeWidget::activated, this,
             [this](const QModelIndex& index) { FindingsListActivated(index.row()); });
 
