@@ -443,7 +443,13 @@ private:
                     if (!needsValue)
                         continue;
                     const auto v = parseWholeNumber(cond->value);
-                    if (!v || *v < -90 || *v > 90)
+                    if (cond->value.isEmpty())
+                        addHere(Severity::Error, "P1", place,
+                                QStringLiteral("%1: condition %2 has no value. Type a whole number from -90 to 90, or "
+                                               "use the spin buttons.")
+                                    .arg(which)
+                                    .arg(n));
+                    else if (!v || *v < -90 || *v > 90)
                         addHere(Severity::Error, "P1", place,
                                 QStringLiteral("%1: the value \"%2\" of condition %3 is not a whole number from -90 to "
                                                "90. Type a number, or use the spin buttons.")
