@@ -2,15 +2,17 @@
 //   start-up of the main window with a roster against a bare main window (whole processes: wall time, peak memory),
 //   checkLineup on a 25-player squad against one pass reading every cell of the table,
 //   saving a line-up (19 lines built and written through QSaveFile) against writing the same bytes,
-//   reading rosters of 25, 1,000 and 10,000 players into the grid (cost per player).
+//   reading rosters of 25, 1,000 and 10,000 players into the grid (cost per player),
+//   the orders check on a 25-player squad with every cell filled (against its goal of 1 ms).
 // Run: build/bin/squadrant_bench   (uses the offscreen platform; prints one line per measure)
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
 #include "base/textfile.h"
+#include "check/orderscheck.h"
 #include "lineup/lineupfile.h"
 #include "squad/lineupchecker.h"
 #include "squad/rosterfile.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -194,5 +196,49 @@ int main(int argc, char* argv[])
     std::printf("%-42s %10.3f us per player at 25, %.3f at 1,000, %.3f at 10,000\n", "roster into the grid", small,
                 thousand, large);
     report("roster into the grid, per player 10,000 vs 25", large, small, "us", 1.5);
+
+    // 5. the orders check, run after every command while its window is open
+    SquadTable full = lineupTable();
+    for (qsizetype r = 1; r < full.size(); ++r) {
+        QStringList& row = full[r];
+        if (row.at(ColPlay).isEmpty()) {
+            row[ColPlay] = QStringLiteral("FW");
+            row[ColStyle] = QStringLiteral("p");
+        }
+        if (r > 11)
+            row[ColSubs] = QStringLiteral("S%1").arg((r - 12) % 5 + 1);
+        row[ColConditionals] = QStringLiteral("Opp %1,Opp 2,T,>=,%2,G,<,0,S%3,FW,G,>,1,G,<,3,C,a,T,>,95,,,,S9,WG")
+                                   .arg(r)
+                                   .arg(r % 90)
+                                   .arg(r % 5 + 1);
+    }
+    OrdersInput in;
+    in.table = &full;
+    in.options = options;
+    in.options.teamTactic = QStringLiteral("t");
+    in.options.tacticChanges = {QStringLiteral("G,<,0,T,>=,60,S"), QStringLiteral("T,>,95,,,,L"),
+                                QStringLiteral("G,>,1,G,<,0,B"), QStringLiteral(",,,,,,P"),
+                                QStringLiteral("G,<,0,T,>=,60,S")};
+    in.options.trainees = {full.at(2).at(ColName), full.at(3).at(ColName), full.at(2).at(ColName)};
+    in.options.coaches = {QStringLiteral("OTF"), full.at(4).at(ColName), full.at(5).at(ColName),
+                          full.at(6).at(ColName)};
+    in.oppPlayers = {QStringLiteral("Opp 1"), QStringLiteral("Opp 2"), QStringLiteral("Opp 3")};
+    in.opponentChosen = true;
+    in.mswl = true;
+    in.presets = {QStringLiteral("Normal"),   QStringLiteral("Stalling"),     QStringLiteral("Opportunistic"),
+                  QStringLiteral("Longball"), QStringLiteral("Ball Control"), QStringLiteral("Pressing")};
+    in.archive = {dir.filePath(QStringLiteral("RVR3.txt")), QStringLiteral("/elsewhere/RVR3.txt"),
+                  dir.filePath(QStringLiteral("RVRSession1Bids.txt")),
+                  dir.filePath(QStringLiteral("RVRSession1Press.txt"))};
+    in.lastLineupLines = buildLineupFile(table, options).lines;
+    qsizetype findings = 0;
+    const double orders = timeUs([&] { findings = checkOrders(in).size(); }, 500);
+    std::printf("%-42s %10.3f us (%lld findings)  (goal < 1000 us) %s\n", "checkOrders, 25 players, every cell filled",
+                orders, qlonglong(findings), orders < 1000 ? "ok" : "OVER");
+    // The same through the main window: its grid read into a table and the presets read from the settings file.
+    form.setSquadTable(full);
+    const double live = timeUs([&] { findings = form.checkOrders().size(); }, 100);
+    std::printf("%-42s %10.3f us (%lld findings)\n", "  the same from the main window's state", live,
+                qlonglong(findings));
     return int(sink & 0);
 }

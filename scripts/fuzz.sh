@@ -11,7 +11,8 @@ cd "$top"
 seconds=${1:-20}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_roster fuzz_readlineup fuzz_inifile fuzz_conditionals fuzz_bidamount fuzz_lineupname)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_roster fuzz_readlineup fuzz_inifile fuzz_conditionals fuzz_bidamount fuzz_lineupname
+                             fuzz_orderscheck)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DSQUADRANT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)" >/dev/null
 status=0

@@ -79,6 +79,7 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
                                     QStringLiteral("Roster Files|*.ros|All files|*.*"), this);
     OpenLineupDialog = new TOpenDialog(QStringLiteral("OpenLineupDialog"), QStringLiteral("Open Lineup"),
                                        QStringLiteral("Lineup files|*.txt|All Files (*.*)|*.*"), this);
+    connect(this, &TSQMainForm::commandDone, this, &TSQMainForm::showConditionalsHints);
     connect(MainPageControl, &QTabWidget::currentChanged, this, [this] { guard([this] { MainPageControlChange(); }); });
 
     setOuterSize(799, 600);
@@ -157,6 +158,8 @@ void TSQMainForm::buildMenus()
                                QKeySequence(QStringLiteral("Ctrl+S")), &TSQMainForm::SaveLineupMenuClick);
     SaveView1 = addAction(file, QStringLiteral("SaveView1"), QStringLiteral("Save && &View"),
                           QKeySequence(QStringLiteral("Ctrl+E")), &TSQMainForm::SaveView1Click);
+    CheckOrdersMenu = addAction(file, QStringLiteral("CheckOrdersMenu"), QStringLiteral("&Check Orders"),
+                                QKeySequence(QStringLiteral("F9")), &TSQMainForm::CheckOrdersMenuClick);
     NewLineupMenu = addAction(file, QStringLiteral("NewLineupMenu"), QStringLiteral("&New Lineup"),
                               QKeySequence(QStringLiteral("Ctrl+N")), &TSQMainForm::NewLineupMenuClick);
     file->addSeparator()->setObjectName(QStringLiteral("N4"));
@@ -280,6 +283,16 @@ void TSQMainForm::buildTopStrip(QWidget* central)
         ToolBar1->addWidget(button);
         *b.button = button;
     }
+
+    // The tool bar is full up to the team panel: the orders check has its button just below it.
+    CheckToolbarBtn = named(new QToolButton(central), QStringLiteral("CheckToolbarBtn"));
+    CheckToolbarBtn->setIcon(glyphIcon(Glyph::Check));
+    CheckToolbarBtn->setToolTip(QStringLiteral("Check the orders before sending them"));
+    CheckToolbarBtn->setAutoRaise(true);
+    CheckToolbarBtn->setFixedSize(24, 24);
+    CheckToolbarBtn->setIconSize(QSize(18, 18));
+    CheckToolbarBtn->move(0, 31);
+    connect(CheckToolbarBtn, &QToolButton::clicked, CheckOrdersMenu, &QAction::trigger);
 
     infoPanel = named(new QFrame(central), QStringLiteral("infoPanel"));
     infoPanel->setFrameShape(QFrame::StyledPanel);

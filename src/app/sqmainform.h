@@ -3,6 +3,7 @@
 // command. The handlers of each subject are defined in that subject's folder.
 #pragma once
 
+#include "lineup/lineupfile.h"
 #include "orders/zipbuilder.h"
 #include "settings/inifile.h"
 #include "squad/squadtable.h"
@@ -11,6 +12,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -30,6 +32,8 @@ class TLed;
 class TOpenDialog;
 class TPitchView;
 class TRotatedLabel;
+class TOrdersCheckForm;
+struct Finding;
 
 class TSQMainForm : public QMainWindow {
     Q_OBJECT
@@ -164,6 +168,8 @@ public:
     void OpenLineupMenuClick();
     void readLineup(const QStringList& lines);
     QString lineupPath() const;
+    // The line-up options as saving reads them.
+    LineupOptions lineupOptions() const;
 
     // ---- tactics ----
     void MatchTacBtnClick();
@@ -188,6 +194,19 @@ public:
     void tidyZipListBox();
     void addToZipList(const QString& path);
     QStringList zipList() const;
+
+    // ---- orders check ----
+    QAction* CheckOrdersMenu;
+    QToolButton* CheckToolbarBtn;
+    TOrdersCheckForm* OrdersCheckForm = nullptr; // made by the first Check Orders, then raised again
+    // The lines of the line-up file last saved or opened, to tell whether the grid still shows it.
+    std::optional<QStringList> SavedLineupLines;
+    void CheckOrdersMenuClick();
+    QList<Finding> checkOrders() const;
+    // Takes the manager to the place of a finding.
+    void goToFinding(const Finding& finding);
+    // The Conditionals cells' hints: their conditionals in readable words.
+    void showConditionalsHints();
 
 signals:
     // A command of the manager has finished: a menu item, button, pop-up choice, dialog or list selection.

@@ -20,10 +20,8 @@ QString TSQMainForm::lineupPath() const
     return inWorkDir(WorkDir, lineupFileName(AbbLabel->text(), MatchNoComboBox->currentText()));
 }
 
-bool TSQMainForm::saveLineup()
+LineupOptions TSQMainForm::lineupOptions() const
 {
-    if (TeamTactic.isEmpty())
-        TeamTactic = QStringLiteral("N");
     LineupOptions options;
     options.homeBonus = HBCombo->currentIndex() >= 0 ? HBCombo->currentText() : QString();
     options.teamTactic = TeamTactic;
@@ -33,7 +31,14 @@ bool TSQMainForm::saveLineup()
     for (int i = 0; i < TPListBox->count(); ++i)
         options.trainees.append(TPListBox->item(i)->text());
     options.penaltyTaker = PTakeBox->currentIndex() >= 0 ? PTakeBox->currentText() : QString();
-    const LineupFile file = buildLineupFile(squadTable(), options);
+    return options;
+}
+
+bool TSQMainForm::saveLineup()
+{
+    if (TeamTactic.isEmpty())
+        TeamTactic = QStringLiteral("N");
+    const LineupFile file = buildLineupFile(squadTable(), lineupOptions());
 
     const QString refusal = lineupRefusal(file);
     if (!refusal.isEmpty()) {
@@ -48,6 +53,7 @@ bool TSQMainForm::saveLineup()
         return false;
     }
     writeTextLines(path, file.lines);
+    SavedLineupLines = file.lines;
     addToZipList(path);
     MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"), QStringLiteral("Lineup Saved"));
     return true;
@@ -82,6 +88,7 @@ void TSQMainForm::OpenLineupMenuClick()
         MessageBox::plain(this, QStringLiteral("Not a valid Lineup file"), QStringLiteral("Lineup Error"));
         return;
     }
+    SavedLineupLines = lines;
     const LineupNameParts parts = parseLineupFileName(path, AbbLabel->text());
     if (!parts.matchIsNumber)
         MessageBox::error(this, QStringLiteral("OpenLineup error (reading Match No) EConvertError"));

@@ -1,6 +1,8 @@
 #include "Playcondunit.h"
 
 #include "app/sqmainform.h"
+#include "check/orderscheck.h"
+#include "widgets/stringgrid.h"
 #include "encodings.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "squad/squadtable.h"
@@ -9,6 +11,7 @@
 
 #include "widgets/placement.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -17,6 +20,25 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRegion>
+#include <QStyledItemDelegate>
+
+namespace {
+// Draws each substitute slot of an action list with its holder beside it ("S1   Joe Blake"); the item's own
+// text, which the cell takes, stays "S1".
+class SlotHolderDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString holder = index.data(Qt::UserRole).toString();
+        if (!holder.isEmpty())
+            option->text += QStringLiteral("   ") + holder;
+    }
+};
+} // namespace
 
 TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     : QDialog(main)
@@ -34,6 +56,9 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     playerLabel->setTextFormat(Qt::PlainText);
     playerLabel->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
 
+    SubsHoldersLabel = place(new QLabel(this), QStringLiteral("SubsHoldersLabel"), {14, 30, 312, 32});
+    SubsHoldersLabel->setWordWrap(true);
+    SubsHoldersLabel->setTextFormat(Qt::PlainText);
     MarkPanel = place(new QFrame(this), QStringLiteral("MarkPanel"), {330, 4, 220, 56});
     placeText(QStringLiteral("Mark Player (1)"), MarkPanel, 4, 6);
     placeText(QStringLiteral("Mark Player (2)"), MarkPanel, 4, 32);
@@ -163,6 +188,33 @@ void TPlayCondForm::FormCreate()
         }
     }
     playerLabel->setText(m_main->RosterStringGrid->cellText(ColName, m_row));
+
+    // Beside each action list: who comes on for each slot.
+    const SquadTable table = m_main->squadTable();
+    QStringList holders;
+    for (int k = 1; k <= 5; ++k) {
+        const QString who = substituteInSlot(table, k);
+        holders.append(QStringLiteral("S%1 %2").arg(k).arg(who.isEmpty() ? QStringLiteral("(nobody)") : who));
+        for (Row& r : rows) {
+            const int item = r.action->findText(QStringLiteral("S%1").arg(k));
+            r.action->setItemData(item, plainHint(holders.last()), Qt::ToolTipRole);
+            r.action->setItemData(item, who.isEmpty() ? QStringLiteral("(nobody)") : who, Qt::UserRole);
+        }
+    }
+    SubsHoldersLabel->setText(QStringLiteral("Substitutes: ") + holders.join(QLatin1String(", ")));
+    for (Row& r : rows) {
+        QComboBox* action = r.action;
+        action->view()->setItemDelegate(new SlotHolderDelegate(action));
+        int wide = 0;
+        for (int i = 0; i < action->count(); ++i)
+            wide =
+                std::max(wide, action->fontMetrics().horizontalAdvance(action->itemText(i) + QStringLiteral("   ") +
+                                                                       action->itemData(i, Qt::UserRole).toString()));
+        action->view()->setMinimumWidth(wide + 24);
+        auto showHolder = [action] { action->setToolTip(action->currentData(Qt::ToolTipRole).toString()); };
+        connect(action, &QComboBox::currentIndexChanged, action, showHolder);
+        showHolder();
+    }
 }
 
 void TPlayCondForm::UpDownClick(int row, int condition, bool up)

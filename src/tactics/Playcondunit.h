@@ -27,6 +27,7 @@ public:
     };
     Row rows[3];
     QLabel* playerLabel;
+    QLabel* SubsHoldersLabel; // who holds each substitute slot, for the action lists
     QCheckBox* TimeCheck;
     QFrame* MarkPanel;
     QComboBox *MP1Combo, *MP2Combo;

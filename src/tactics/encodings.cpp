@@ -1,6 +1,7 @@
 #include "encodings.h"
 
 #include "base/wholenumber.h"
+#include "settings/inifile.h"
 
 namespace {
 
@@ -95,6 +96,23 @@ QStringList describeTacticConditions(const Condition& c1, const Condition& c2)
 QString strategyCode(const QString& presetName)
 {
     return presetName.left(1);
+}
+
+QStringList strategyPresets(const TIniFile& ini, bool mswl, MissingPresets missing)
+{
+    const QString section = mswl ? QStringLiteral("MSWLTTacs") : QStringLiteral("LGMTTacs");
+    const int n = ini.readInteger(section, QStringLiteral("howmany"), 6);
+    QStringList names;
+    // A default no settings file can hold tells a missing name from a written one in one reading.
+    const QString absent(1, QChar(0));
+    for (int i = 1; i <= n; ++i) {
+        const QString name = ini.readString(section, QStringLiteral("T%1").arg(i), absent);
+        if (name != absent)
+            names.append(name);
+        else if (missing == MissingPresets::AsTest)
+            names.append(QStringLiteral("test"));
+    }
+    return names;
 }
 
 QString encodeConditionalsCell(const QString& mark1, const QString& mark2, const Conditional& a, const Conditional& b,

@@ -31,6 +31,12 @@ QStringList describeTacticConditions(const Condition& c1, const Condition& c2);
 // The first character of a preset name.
 QString strategyCode(const QString& presetName);
 
+class TIniFile;
+// The strategy preset names of the league variant's section (MSWLTTacs or LGMTTacs), in list order. The editor
+// fills a missing name with "test"; the orders check counts only the names the settings file holds.
+enum class MissingPresets { AsTest, Skip };
+QStringList strategyPresets(const TIniFile& ini, bool mswl, MissingPresets missing = MissingPresets::AsTest);
+
 // The 26-field cell text.
 QString encodeConditionalsCell(const QString& mark1, const QString& mark2, const Conditional& a, const Conditional& b,
                                const Conditional& c);

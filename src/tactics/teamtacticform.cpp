@@ -111,14 +111,9 @@ void TTeamTacticForm::FormCreate()
     TimeCheck->setChecked(m_main->TimeStepsOn);
     StartStratBox->clear();
     TeamStratBox1->clear();
-    const TIniFile& ini = *m_main->IniFile;
-    const QString section = m_main->isMswl() ? QStringLiteral("MSWLTTacs") : QStringLiteral("LGMTTacs");
-    const int n = ini.readInteger(section, QStringLiteral("howmany"), 6);
-    for (int i = 1; i <= n; ++i) {
-        const QString name = ini.readString(section, QStringLiteral("T%1").arg(i), QStringLiteral("test"));
-        StartStratBox->addItem(name);
-        TeamStratBox1->addItem(name);
-    }
+    const QStringList presets = strategyPresets(*m_main->IniFile, m_main->isMswl());
+    StartStratBox->addItems(presets);
+    TeamStratBox1->addItems(presets);
     TeamStratBox1->setCurrentIndex(-1);
     int start = StartStratBox->count() > 0 ? 0 : -1;
     for (int i = 0; i < StartStratBox->count(); ++i)

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextDocument>
 
 QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QString& name)
 {
@@ -63,4 +64,9 @@ void onDeleteKey(QListWidget* list, const std::function<void()>& command)
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Delete), list);
     shortcut->setContext(Qt::WidgetShortcut);
     QObject::connect(shortcut, &QShortcut::activated, list, command);
+}
+
+QString plainHint(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }

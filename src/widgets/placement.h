@@ -39,3 +39,6 @@ void deleteListEntry(QListWidget* list, QListWidgetItem* item);
 QListWidgetItem* chosenEntry(const QListWidget* list);
 // Calls `command` when Delete is pressed while the list has the focus.
 void onDeleteKey(QListWidget* list, const std::function<void()>& command);
+// A hint (tooltip) that shows its text as it is: Qt takes a hint that looks like markup for rich text, so
+// such a text is escaped.
+QString plainHint(const QString& text);

@@ -167,6 +167,14 @@ QIcon glyphIcon(Glyph glyph)
         p.drawText(QRectF(2, 2, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
+    case Glyph::Check: {
+        p.setBrush(QColor(250, 250, 240));
+        p.drawRect(QRectF(3, 2, 12, 16));
+        p.setPen(QPen(QColor(20, 140, 40), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF tick[] = {{6, 11}, {9, 15}, {18, 4}};
+        p.drawPolyline(tick, 3);
+        break;
+    }
     }
     return QIcon(pm);
 }

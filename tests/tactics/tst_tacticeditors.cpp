@@ -1,5 +1,5 @@
-#include "lineup/lineuptestutil.h"
 #include "tactics/Playcondunit.h"
+#include "tactics/editortestutil.h"
 #include "tactics/teamtacticform.h"
 #include "widgets/widgets.h"
 
@@ -21,33 +21,6 @@ QByteArray settingsFor(const QByteArray& league)
 void choose(QComboBox* box, const QString& text)
 {
     box->setCurrentIndex(box->findText(text));
-}
-
-// Runs `steps` in the editor of type T that `open` shows, and returns once the editor has closed.
-template <typename T> void withEditor(const std::function<void()>& open, const std::function<void(T*)>& steps)
-{
-    bool ran = false;
-    whenModal([&](QWidget* dialog) {
-        auto* form = qobject_cast<T*>(dialog);
-        QVERIFY(form);
-        steps(form);
-        ran = true;
-        if (form->isVisible())
-            form->reject();
-    });
-    open();
-    QVERIFY(ran);
-}
-
-void withTeamTactics(Window& w, const std::function<void(TTeamTacticForm*)>& steps)
-{
-    withEditor<TTeamTacticForm>([&w] { w.form->MatchTacBtnWithColor1->click(); }, steps);
-}
-
-// Opens the conditionals editor on a player's cell by clicking it.
-void withConditionals(Window& w, int row, const std::function<void(TPlayCondForm*)>& steps)
-{
-    withEditor<TPlayCondForm>([&w, row] { w.clickGrid(row, ColConditionals); }, steps);
 }
 
 QStringList listItems(QListWidget* list)

@@ -1,0 +1,92 @@
+// The main window's orders check: the Check Orders command, the way to a finding's place, and the readable
+// hints of the Conditionals cells.
+#include "app/sqmainform.h"
+#include "orderscheck.h"
+#include "orderscheckform.h"
+#include "tactics/encodings.h"
+#include "widgets/placement.h"
+#include "widgets/stringgrid.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+void TSQMainForm::CheckOrdersMenuClick()
+{
+    if (!OrdersCheckForm) {
+        OrdersCheckForm = new TOrdersCheckForm(this);
+        // The window manager's frame is not known before the window is shown: allow for one.
+        const QSize outer = OrdersCheckForm->size() + QSize(16, 32);
+        const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
+        const QPoint at = besideMainWindow(frameGeometry(), outer, room);
+        OrdersCheckForm->move(at);
+    }
+    OrdersCheckForm->refresh();
+    OrdersCheckForm->show();
+    OrdersCheckForm->raise();
+    OrdersCheckForm->activateWindow();
+}
+
+QList<Finding> TSQMainForm::checkOrders() const
+{
+    const SquadTable table = squadTable();
+    OrdersInput in;
+    in.table = &table;
+    in.options = lineupOptions();
+    in.matchText = MatchNoComboBox->currentIndex() >= 0 ? MatchNoComboBox->currentText() : QString();
+    in.oppPlayers = OppPlayers;
+    in.opponentChosen = ChooseOppButton->text() != QLatin1String("None");
+    in.mswl = isMswl();
+    in.presets = strategyPresets(*IniFile, in.mswl, MissingPresets::Skip);
+    in.sessionChosen = SessionNoComboBox->currentIndex() >= 0;
+    in.archive = zipList();
+    in.lastLineupLines = SavedLineupLines;
+    return ::checkOrders(in);
+}
+
+void TSQMainForm::goToFinding(const Finding& finding)
+{
+    QWidget* focus = nullptr;
+    switch (finding.target) {
+    case FindingTarget::GridCell:
+        RosterStringGrid->setCurrentCell(finding.row, finding.column);
+        RosterStringGrid->scrollToItem(RosterStringGrid->currentItem());
+        focus = RosterStringGrid;
+        break;
+    case FindingTarget::Grid: focus = RosterStringGrid; break;
+    case FindingTarget::MatchList: focus = MatchNoComboBox; break;
+    case FindingTarget::HomeBonusList: focus = HBCombo; break;
+    case FindingTarget::PenaltyList: focus = PTakeBox; break;
+    case FindingTarget::TraineeList: focus = TPListBox; break;
+    case FindingTarget::CoachList: focus = CPListBox; break;
+    case FindingTarget::TacticsButton: focus = MatchTacBtnWithColor1; break;
+    case FindingTarget::SessionList: focus = SessionNoComboBox; break;
+    case FindingTarget::ZipPage: focus = ZipListBox; break;
+    }
+    MainPageControl->setCurrentWidget(finding.target == FindingTarget::ZipPage ? SummarySheet : MainSheet);
+    raise();
+    activateWindow();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void TSQMainForm::showConditionalsHints()
+{
+    QList<QTableWidgetItem*> cells;
+    for (int r = 1; r < RosterStringGrid->rowCount(); ++r)
+        if (QTableWidgetItem* item = RosterStringGrid->item(r, ColConditionals))
+            cells.append(item);
+    if (cells.isEmpty())
+        return;
+    const SquadTable table = squadTable();
+    for (QTableWidgetItem* item : cells) {
+        // A name from a file may look like markup; the hint shows it as it is.
+        const QString hint = plainHint(describeConditionalsCell(item->text(), table).join(QLatin1Char('\n')));
+        if (item->toolTip() != hint)
+            item->setToolTip(hint);
+    }
+}

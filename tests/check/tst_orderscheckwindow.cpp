@@ -1,0 +1,342 @@
+#include "check/orderscheckform.h"
+#include "tactics/editortestutil.h"
+
+#include <QLineEdit>
+#include <QScreen>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+// The RVR line-up with every option chosen, so that the check finds nothing.
+void buildCleanOrders(Window& w)
+{
+    w.useWorkDir();
+    w.openRoster(sample("RVR.ros"));
+    buildFixtureLineup(w);
+    setPlainFixtureOptions(w);
+    selectText(w.form->SessionNoComboBox, "1");
+}
+
+TOrdersCheckForm* checkWindow(Window& w)
+{
+    return w.form->findChild<TOrdersCheckForm*>(QStringLiteral("OrdersCheckForm"));
+}
+
+// Each row of the findings list as "severity|place|code".
+QStringList shownFindings(TOrdersCheckForm* check)
+{
+    QStringList out;
+    QTreeWidget* list = check->findChild<QTreeWidget*>(QStringLiteral("FindingsList"));
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        out.append(item->text(0) + '|' + item->text(1) + '|' + item->text(3));
+    }
+    return out;
+}
+
+QString summaryText(TOrdersCheckForm* check)
+{
+    return check->findChild<QLabel*>(QStringLiteral("FindingsSummary"))->text();
+}
+
+using Setup = std::function<void(Window&)>;
+using Expect = Setup; // the same kind: steps on the window
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+
+class TestOrdersCheckWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void commandShowsOneWindowBesideTheMainWindow();
+    void findingsFollowEveryChange();
+    void activatingAFindingGoesToItsPlace_data();
+    void activatingAFindingGoesToItsPlace();
+    void conditionalsCellHintInWords();
+    void hintShowsAMarkupNameAsItIs();
+    void conditionalsEditorShowsSlotHolders();
+    void strategiesComeFromTheSettingsFile();
+    void anOpenedLineupIsTheSavedOne();
+};
+
+void TestOrdersCheckWindow::commandShowsOneWindowBesideTheMainWindow()
+{
+    Window w;
+    QAction* command = w.action("CheckOrdersMenu");
+    QCOMPARE(command->text(), QString("&Check Orders"));
+    QCOMPARE(command->shortcut(), QKeySequence(Qt::Key_F9));
+    const QList<QAction*> file = w.find<QMenu>("File1")->actions();
+    QCOMPARE(file.indexOf(command), file.indexOf(w.action("SaveView1")) + 1);
+    auto* button = w.find<QToolButton>("CheckToolbarBtn");
+    QCOMPARE(button->toolTip(), QString("Check the orders before sending them"));
+    QVERIFY(button->isVisible());
+    QVERIFY(!checkWindow(w));
+
+    QTest::keyClick(w.form.get(), Qt::Key_F9);
+    TOrdersCheckForm* check = checkWindow(w);
+    QVERIFY(check);
+    QVERIFY(check->isVisible());
+    QVERIFY(check->isWindow());
+    QCOMPARE(check->windowTitle(), QString("Orders Check"));
+    QCOMPARE(check->windowModality(), Qt::NonModal);
+    QVERIFY(!QApplication::activeModalWidget());
+    // Beside the main window as far as the screen allows, level with its top, wholly on the screen.
+    QCOMPARE(check->y(), w.form->frameGeometry().top());
+    QVERIFY(w.form->screen()->availableGeometry().contains(check->geometry()));
+
+    // The main window goes on taking commands while the check stays open.
+    w.openRoster(sample("RVR.ros"));
+    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+    QVERIFY(check->isVisible());
+
+    check->close();
+    button->click();
+    QCOMPARE(w.form->findChildren<TOrdersCheckForm*>().size(), 1);
+    QCOMPARE(checkWindow(w), check);
+    QVERIFY(check->isVisible());
+    QVERIFY(shownBoxes().isEmpty());
+}
+
+void TestOrdersCheckWindow::findingsFollowEveryChange()
+{
+    Window w;
+    buildCleanOrders(w);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    QCOMPARE(summaryText(check), QString("No problems found"));
+    QCOMPARE(shownFindings(check), QStringList());
+
+    // A second player in S2: the upper one, Liam Carter, drops out of the file.
+    const int ian = w.rowOf("Ian Moss");
+    w.makeSub(ian, 2);
+    QCOMPARE(summaryText(check), QString("1 error"));
+    QCOMPARE(shownFindings(check), QStringList{"Error|Liam Carter|L5"});
+
+    // Without a position he keeps the slot but is not written.
+    w.pick(ian, ColPlay, "deselectPlay");
+    QCOMPARE(shownFindings(check), QStringList{"Error|Ian Moss|L6"});
+
+    w.pick(ian, ColSubs, "subDeselect");
+    w.form->HBCombo->setCurrentIndex(-1);
+    selectText(w.form->SessionNoComboBox, "2"); // any command runs the check again
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Line-up|L2"});
+    QCOMPARE(summaryText(check), QString("1 warning"));
+
+    // A conditional made in the editor: a value out of range, a time that never comes, a change to nowhere.
+    withConditionals(w, w.rowOf("Chris Doyle"), [](TPlayCondForm* f) {
+        selectText(f->rows[0].event1, "T");
+        selectText(f->rows[0].op1, ">");
+        f->rows[0].value1->setText("95");
+        selectText(f->rows[0].action, "C");
+        f->DoneBtn->click();
+    });
+    QCOMPARE(shownFindings(check),
+             QStringList({"Error|Chris Doyle, conditional A|P1", "Error|Chris Doyle, conditional A|P3",
+                          "Warning|Line-up|L2", "Warning|Chris Doyle, conditional A|P7"}));
+    QCOMPARE(summaryText(check), QString("2 errors, 2 warnings"));
+
+    // Saving, then a change the file does not hold.
+    selectText(w.form->HBCombo, "5");
+    w.form->setCell(ColConditionals, w.rowOf("Chris Doyle"), QString());
+    MessageBox::queueAnswer(MessageBox::Ok);
+    w.form->SaveLineupMenu->trigger();
+    shownBoxes();
+    QCOMPARE(summaryText(check), QString("No problems found"));
+    w.place(w.rowOf("Ben Ashby"), "FW", "a");
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Line-up|S3"});
+
+    // Closed, it is not refreshed; shown again, it is.
+    check->close();
+    w.place(w.rowOf("Ben Ashby"), "FW", "n");
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Line-up|S3"});
+    w.form->CheckOrdersMenu->trigger();
+    QCOMPARE(summaryText(check), QString("No problems found"));
+}
+
+void TestOrdersCheckWindow::activatingAFindingGoesToItsPlace_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<Expect>("expect");
+
+    auto cell = [](const QString& name, int col) {
+        return Expect([name, col](Window& w) {
+            QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->MainSheet);
+            QCOMPARE(w.form->RosterStringGrid->currentRow(), w.rowOf(name));
+            QCOMPARE(w.form->RosterStringGrid->currentColumn(), col);
+            QCOMPARE(w.form->focusWidget(), w.form->RosterStringGrid);
+        });
+    };
+    auto focus = [](const QString& control) {
+        return Expect([control](Window& w) {
+            QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->MainSheet);
+            QVERIFY(w.form->focusWidget());
+            QCOMPARE(w.form->focusWidget()->objectName(), control);
+        });
+    };
+    const Setup conditional = [](Window& w) {
+        w.form->setCell(ColConditionals, w.rowOf("Chris Doyle"), ",,T,>=,60,,,,C," + QString(16, ','));
+    };
+    const Setup twoInS2 = [](Window& w) { w.makeSub(w.rowOf("Ian Moss"), 2); };
+    const Setup tactic = [](Window& w) { w.form->TacticChanges = {"T,>,90,,,,S"}; };
+    const Setup noSession = [](Window& w) { w.form->SessionNoComboBox->setCurrentIndex(-1); };
+    const Setup sameName = [](Window& w) {
+        w.form->addToZipList("/one/RVR3.txt");
+        w.form->addToZipList("/two/RVR3.txt");
+    };
+    QTest::newRow("P7 by Enter") << conditional << "P7" << true << cell("Chris Doyle", ColConditionals);
+    QTest::newRow("P7 by double click") << conditional << "P7" << false << cell("Chris Doyle", ColConditionals);
+    QTest::newRow("L5 by Enter") << twoInS2 << "L5" << true << cell("Liam Carter", ColSubs);
+    QTest::newRow("T2 by double click") << tactic << "T2" << false << focus("MatchTacBtnWithColor1");
+    QTest::newRow("S1 by Enter") << noSession << "S1" << true << focus("SessionNoComboBox");
+    QTest::newRow("S2 by double click") << sameName << "S2" << false << Expect([](Window& w) {
+        QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->SummarySheet);
+        QCOMPARE(w.form->focusWidget(), w.form->ZipListBox);
+    });
+}
+
+void TestOrdersCheckWindow::activatingAFindingGoesToItsPlace()
+{
+    QFETCH(Setup, setup);
+    QFETCH(QString, code);
+    QFETCH(bool, byEnter);
+    QFETCH(Expect, expect);
+    Window w;
+    buildCleanOrders(w);
+    setup(w);
+    w.form->MainPageControl->setCurrentWidget(w.form->PressSheet);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    QTreeWidget* list = check->FindingsList;
+    QTreeWidgetItem* item = nullptr;
+    for (int i = 0; i < list->topLevelItemCount() && !item; ++i)
+        if (list->topLevelItem(i)->text(3) == code)
+            item = list->topLevelItem(i);
+    QVERIFY2(item, qPrintable(shownFindings(check).join(", ")));
+    list->setCurrentItem(item);
+    if (byEnter)
+        QTest::keyClick(list, Qt::Key_Return);
+    else
+        Window::doubleClick(list, list->visualItemRect(item).center());
+    expect(w);
+    QVERIFY(check->isVisible());
+}
+
+void TestOrdersCheckWindow::conditionalsCellHintInWords()
+{
+    Window w;
+    buildCleanOrders(w);
+    const int row = w.rowOf("Chris Doyle");
+    withConditionals(w, row, [](TPlayCondForm* f) {
+        selectText(f->rows[0].event1, "T");
+        selectText(f->rows[0].op1, ">=");
+        f->rows[0].value1->setText("60");
+        selectText(f->rows[0].action, "S5");
+        selectText(f->rows[0].position, "FW");
+        selectText(f->rows[1].event1, "G");
+        selectText(f->rows[1].op1, "<");
+        f->rows[1].value1->setText("0");
+        selectText(f->rows[1].event2, "T");
+        selectText(f->rows[1].op2, ">");
+        f->rows[1].value2->setText("75");
+        selectText(f->rows[1].action, "C");
+        selectText(f->rows[1].position, "MF");
+        f->DoneBtn->click();
+    });
+    QTableWidgetItem* item = w.form->RosterStringGrid->item(row, ColConditionals);
+    QCOMPARE(item->toolTip(), QString("1st: when Game Time is more than or equal to 60 Minutes: on comes S5 (Joe "
+                                      "Blake) as FW\n2nd: when Goal Difference is less than 0 and Game Time is "
+                                      "greater than 75 Minutes: changes to MF"));
+
+    // The hint follows the slot: with Joe Blake out of the line-up nobody holds S5.
+    w.pick(w.rowOf("Joe Blake"), ColPlay, "deselectPlay");
+    QVERIFY(item->toolTip().startsWith("1st: when Game Time is more than or equal to 60 Minutes: on comes S5 "
+                                       "(nobody holds S5) as FW\n"));
+    withConditionals(w, row, [](TPlayCondForm* f) { f->CancelBtn->click(); });
+    QCOMPARE(item->toolTip(), QString());
+}
+
+void TestOrdersCheckWindow::hintShowsAMarkupNameAsItIs()
+{
+    Window w;
+    const QString roster = w.path("ABC.ros");
+    writeBytes(roster, crlf({"ABC,Markup Town,Ann", "Gus,3,10,GK,1", "<b>Joe</b> &amp;,3,10,FW,1"}));
+    w.openRoster(roster);
+    w.makeSub(2, 1);
+    withConditionals(w, 1, [](TPlayCondForm* f) {
+        selectText(f->rows[0].event1, "T");
+        selectText(f->rows[0].op1, ">=");
+        f->rows[0].value1->setText("60");
+        selectText(f->rows[0].action, "S1");
+        f->DoneBtn->click();
+    });
+    const QString hint = w.form->RosterStringGrid->item(1, ColConditionals)->toolTip();
+    QTextDocument shown;
+    shown.setHtml(hint);
+    QCOMPARE(shown.toPlainText(),
+             QString("1st: when Game Time is more than or equal to 60 Minutes: on comes S1 (<b>Joe</b> &amp;)"));
+}
+
+void TestOrdersCheckWindow::conditionalsEditorShowsSlotHolders()
+{
+    Window w;
+    buildCleanOrders(w);
+    w.pick(w.rowOf("Pat Quinn"), ColPlay, "deselectPlay");
+    withConditionals(w, w.rowOf("Chris Doyle"), [](TPlayCondForm* f) {
+        QCOMPARE(f->SubsHoldersLabel->objectName(), QString("SubsHoldersLabel"));
+        QCOMPARE(f->SubsHoldersLabel->text(), QString("Substitutes: S1 José Muñoz, S2 Liam Carter, S3 Jürgen Klöse, "
+                                                      "S4 (nobody), S5 Joe Blake"));
+        for (const auto& r : f->rows) {
+            QCOMPARE(r.action->itemData(r.action->findText("S2"), Qt::ToolTipRole).toString(),
+                     QString("S2 Liam Carter"));
+            QCOMPARE(r.action->itemData(r.action->findText("S4"), Qt::ToolTipRole).toString(), QString("S4 (nobody)"));
+            // The open list shows the holder beside each slot, from the item's data.
+            QCOMPARE(r.action->itemData(r.action->findText("S2"), Qt::UserRole).toString(), QString("Liam Carter"));
+        }
+        selectText(f->rows[1].action, "S5");
+        QCOMPARE(f->rows[1].action->toolTip(), QString("S5 Joe Blake"));
+        f->DoneBtn->click();
+    });
+}
+
+void TestOrdersCheckWindow::strategiesComeFromTheSettingsFile()
+{
+    // Without the preset section the editor offers "test" six times; "t" is no strategy of the league.
+    Window w("[Options]\r\nLeague=LGM\r\n");
+    buildCleanOrders(w);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Starting strategy|T4"});
+    withTeamTactics(w, [](TTeamTacticForm* f) {
+        QCOMPARE(f->StartStratBox->currentText(), QString("test"));
+        f->TeamTacSaveBtn->click();
+    });
+    QCOMPARE(w.form->TeamTactic, QString("t"));
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Starting strategy|T4"});
+    QVERIFY(check->FindingsList->topLevelItem(0)->text(2).contains("\"t\""));
+}
+
+void TestOrdersCheckWindow::anOpenedLineupIsTheSavedOne()
+{
+    Window w;
+    w.useWorkDir();
+    for (const char* name : {"RVR.ros", "RVR3.txt"})
+        writeBytes(w.path(name), readBytes(sample(name)));
+    FileDialog::queueAnswer(w.path("RVR3.txt"));
+    w.form->OpenLineupMenu->trigger();
+    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    QVERIFY2(!shownFindings(check).join(' ').contains("S3"), qPrintable(shownFindings(check).join(", ")));
+    w.place(w.rowOf("Tom Adams"), "GK", "a");
+    QVERIFY(shownFindings(check).contains("Warning|Line-up|S3"));
+    w.place(w.rowOf("Tom Adams"), "GK", "n");
+    QVERIFY2(!shownFindings(check).join(' ').contains("S3"), qPrintable(shownFindings(check).join(", ")));
+}
+
+QTEST_MAIN(TestOrdersCheckWindow)
+#include "tst_orderscheckwindow.moc"
