@@ -106,6 +106,11 @@ TStringGrid::TStringGrid(const QString& name, int columns, int rows, bool fixedC
     });
 }
 
+TStringGrid::~TStringGrid()
+{
+    model()->disconnect(this);
+}
+
 void TStringGrid::hideCaptionCells()
 {
     if (rowCount() > 0 && !isRowHidden(0))

@@ -16,6 +16,9 @@ class TStringGrid : public QTableWidget {
     Q_OBJECT
 public:
     TStringGrid(const QString& name, int columns, int rows, bool fixedColumn, QWidget* parent);
+    // The model outlives this class's part of the object while the widget is torn down; its last signals
+    // must not reach the grid's handlers then.
+    ~TStringGrid() override;
 
     QString cellText(int col, int row) const;
     void setCellText(int col, int row, const QString& text);
