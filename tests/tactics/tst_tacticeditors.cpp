@@ -23,22 +23,6 @@ void choose(QComboBox* box, const QString& text)
     box->setCurrentIndex(box->findText(text));
 }
 
-// Runs `steps` in the editor of type T that `open` shows, and returns once the editor has closed.
-template <typename T> void withEditor(const std::function<void()>& open, const std::function<void(T*)>& steps)
-{
-    bool ran = false;
-    whenModal([&](QWidget* dialog) {
-        auto* form = qobject_cast<T*>(dialog);
-        QVERIFY(form);
-        steps(form);
-        ran = true;
-        if (form->isVisible())
-            form->reject();
-    });
-    open();
-    QVERIFY(ran);
-}
-
 void withTeamTactics(Window& w, const std::function<void(TTeamTacticForm*)>& steps)
 {
     withEditor<TTeamTacticForm>([&w] { w.form->MatchTacBtnWithColor1->click(); }, steps);
