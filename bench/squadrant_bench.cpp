@@ -8,11 +8,14 @@
 #include "app/sqmainform.h"
 #include "base/textfile.h"
 #include "lineup/lineupfile.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
+#include "app/sqmainform.h"
+#include "base/textfile.h"
+#include "lineup/lineupfile.h"
 #include "squad/lineupassist.h"
 #include "squad/lineupchecker.h"
 #include "squad/rosterfile.h"
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -64,7 +64,16 @@ public:
                     b = std::max(b, m_values[k][p]);
             return b;
         };
-        std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) { return best(a) > best(b); });
+        // Equal players next to each other (upper rows first), so that the search tries only one of the
+        // ways to share their places among them.
+        std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
+            const qint64 x = best(a), y = best(b);
+            return x != y ? x > y : m_values[a] > m_values[b];
+        });
+        m_sameAsBefore.assign(m_n, false);
+        for (int k = 1; k < m_n; ++k)
+            m_sameAsBefore[k] = m_values[m_order[k]] == m_values[m_order[k - 1]];
+        m_choice.assign(m_n, 0);
         for (int k = 0; k < m_n; ++k) {
             auto& tries = m_tries.emplace_back();
             for (int p = 0; p < Positions; ++p)
@@ -87,7 +96,12 @@ public:
     }
 
     // An upper bound of the new starters' total for a formation's needs.
-    qint64 rootBound(const Formation& need) const { return bound(0, need); }
+    qint64 rootBound(const Formation& need)
+    {
+        m_need = need;
+        m_sums = m_keptSums;
+        return bound(0, 0);
+    }
 
     bool found() const { return m_found; }
     qint64 bestTotal() const { return m_best; }
@@ -101,86 +115,136 @@ public:
     }
 
 private:
+    // Each bound is also taken with the 2:1 rules moved into the weights: for a feasible line-up
+    // 2 SL(DF) - SL(MF) - 1 and 2 SL(MF) - SL(FW) - 1 are not negative, so adding a/4 and b/4 times them to the
+    // total bounds it from above. The weights are kept in quarters, as whole numbers.
+    struct Weights {
+        int a, b;
+        std::array<qint64, 6> times; // quarters per SL point, by played position
+    };
+
     void buildSuffixBounds()
     {
-        const int masks = 1 << Positions;
-        m_top.assign(size_t(m_n + 1) * Positions * (kMaxNeed + 1), 0);
-        m_low.assign(size_t(m_n + 1) * Positions * (kMaxNeed + 1), 0);
-        m_once.assign(size_t(m_n + 1) * masks * (kMaxStart + 1), 0);
-        std::array<std::vector<qint64>, Positions> high, low;
-        std::vector<std::vector<qint64>> once(masks);
-        for (int s = m_n; s >= 0; --s) {
-            if (s < m_n) {
-                const auto& v = m_values[m_order[s]];
-                for (int p = 0; p < Positions; ++p) {
-                    high[p].push_back(v[p]);
-                    std::sort(high[p].begin(), high[p].end(), std::greater<>());
-                    if (high[p].size() > kMaxNeed)
-                        high[p].pop_back();
-                    low[p].push_back(v[p]);
-                    std::sort(low[p].begin(), low[p].end());
-                    if (low[p].size() > kMaxNeed)
-                        low[p].pop_back();
-                }
-                for (int m = 1; m < masks; ++m) {
-                    qint64 b = kNone;
-                    for (int p = 0; p < Positions; ++p)
-                        if (m & (1 << p))
-                            b = std::max(b, v[p]);
-                    auto& list = once[m];
-                    list.insert(std::upper_bound(list.begin(), list.end(), b, std::greater<>()), b);
-                    if (list.size() > kMaxStart)
-                        list.pop_back();
-                }
+        for (int a : {0, 1, 2, 4})
+            for (int b : {0, 1, 2}) {
+                if (b > 0 && !m_fwRule)
+                    continue;
+                m_weights.push_back({a, b, {4, 4, 4 + 2 * a, 4 - a + 2 * b, 4, 4 - b}});
             }
-            for (int p = 0; p < Positions; ++p) {
-                qint64 h = 0, l = 0;
-                for (int k = 0; k <= kMaxNeed; ++k) {
-                    const bool enough = k <= int(high[p].size());
-                    top(s, p, k) = enough ? h : kNone;
-                    lowest(s, p, k) = enough ? l : -kNone;
-                    if (k < int(high[p].size())) {
-                        h += high[p][k];
-                        l += low[p][k];
+        const size_t w = m_weights.size();
+        const int masks = 1 << Positions;
+        m_top.assign(w * size_t(m_n + 1) * Positions * (kMaxNeed + 1), 0);
+        m_low.assign(size_t(m_n + 1) * Positions * (kMaxNeed + 1), 0);
+        m_once.assign(w * size_t(m_n + 1) * masks * (kMaxStart + 1), 0);
+        for (size_t c = 0; c < w; ++c) {
+            const auto& times = m_weights[c].times;
+            std::array<std::vector<qint64>, Positions> high, low;
+            std::vector<std::vector<qint64>> once(masks);
+            for (int s = m_n; s >= 0; --s) {
+                if (s < m_n) {
+                    const auto& raw = m_values[m_order[s]];
+                    std::array<qint64, 6> v;
+                    for (int p = 0; p < Positions; ++p)
+                        v[p] = raw[p] * times[p];
+                    for (int p = 0; p < Positions; ++p) {
+                        high[p].insert(std::upper_bound(high[p].begin(), high[p].end(), v[p], std::greater<>()), v[p]);
+                        if (high[p].size() > kMaxNeed)
+                            high[p].pop_back();
+                        if (c == 0) {
+                            low[p].insert(std::upper_bound(low[p].begin(), low[p].end(), v[p]), v[p]);
+                            if (low[p].size() > kMaxNeed)
+                                low[p].pop_back();
+                        }
+                    }
+                    for (int m = 1; m < masks; ++m) {
+                        qint64 b = kNone;
+                        for (int p = 0; p < Positions; ++p)
+                            if (m & (1 << p))
+                                b = std::max(b, v[p]);
+                        auto& list = once[m];
+                        list.insert(std::upper_bound(list.begin(), list.end(), b, std::greater<>()), b);
+                        if (list.size() > kMaxStart)
+                            list.pop_back();
                     }
                 }
-            }
-            for (int m = 1; m < masks; ++m) {
-                qint64 h = 0;
-                for (int k = 0; k <= kMaxStart; ++k) {
-                    onceBest(s, m, k) = k <= int(once[m].size()) ? h : kNone;
-                    if (k < int(once[m].size()))
-                        h += once[m][k];
+                const int have = m_n - s;
+                for (int p = 0; p < Positions; ++p) {
+                    qint64 h = 0, l = 0;
+                    for (int k = 0; k <= kMaxNeed; ++k) {
+                        const bool enough = k <= have;
+                        top(c, s, p, k) = enough ? h : kNone;
+                        if (c == 0)
+                            lowest(s, p, k) = enough ? l / 4 : -kNone;
+                        if (k < int(high[p].size())) {
+                            h += high[p][k];
+                            if (c == 0)
+                                l += low[p][k];
+                        }
+                    }
+                }
+                for (int m = 1; m < masks; ++m) {
+                    qint64 h = 0;
+                    for (int k = 0; k <= kMaxStart; ++k) {
+                        onceBest(c, s, m, k) = k <= have ? h : kNone;
+                        if (k < int(once[m].size()))
+                            h += once[m][k];
+                    }
                 }
             }
         }
     }
 
-    qint64& top(int s, int p, int k) { return m_top[(size_t(s) * Positions + p) * (kMaxNeed + 1) + k]; }
-    qint64 top(int s, int p, int k) const { return m_top[(size_t(s) * Positions + p) * (kMaxNeed + 1) + k]; }
+    size_t topIndex(size_t c, int s, int p, int k) const
+    {
+        return ((c * size_t(m_n + 1) + size_t(s)) * Positions + p) * (kMaxNeed + 1) + k;
+    }
+    size_t onceIndex(size_t c, int s, int m, int k) const
+    {
+        return ((c * size_t(m_n + 1) + size_t(s)) * 64 + m) * (kMaxStart + 1) + k;
+    }
+    qint64& top(size_t c, int s, int p, int k) { return m_top[topIndex(c, s, p, k)]; }
+    qint64 top(size_t c, int s, int p, int k) const { return m_top[topIndex(c, s, p, k)]; }
     qint64& lowest(int s, int p, int k) { return m_low[(size_t(s) * Positions + p) * (kMaxNeed + 1) + k]; }
     qint64 lowest(int s, int p, int k) const { return m_low[(size_t(s) * Positions + p) * (kMaxNeed + 1) + k]; }
-    qint64& onceBest(int s, int m, int k) { return m_once[(size_t(s) * 64 + m) * (kMaxStart + 1) + k]; }
-    qint64 onceBest(int s, int m, int k) const { return m_once[(size_t(s) * 64 + m) * (kMaxStart + 1) + k]; }
-
-    qint64 bound(int s, const Formation& need) const
+    qint64& onceBest(size_t c, int s, int m, int k) { return m_once[onceIndex(c, s, m, k)]; }
+    qint64 onceBest(size_t c, int s, int m, int k) const { return m_once[onceIndex(c, s, m, k)]; }
+    // The best raw SL sum of k players of position p from s on.
+    qint64 topRaw(int s, int p, int k) const
     {
-        qint64 perPosition = 0;
-        int mask = 0, total = 0;
-        for (int p = 0; p < Positions; ++p) {
-            if (need[p] == 0)
-                continue;
-            const qint64 t = top(s, p, need[p]);
-            if (t == kNone)
-                return kNone;
-            perPosition += t;
-            mask |= 1 << p;
-            total += need[p];
+        const qint64 t = top(0, s, p, k);
+        return t == kNone ? kNone : t / 4;
+    }
+
+    static qint64 floorDiv4(qint64 x) { return x >= 0 ? x / 4 : -((-x + 3) / 4); }
+
+    // An upper bound of the new starters' final total, with `total` reached so far and the remaining needs
+    // to be filled from players s onwards; kNone when they cannot be filled.
+    qint64 bound(int s, qint64 total) const
+    {
+        int mask = 0, left = 0;
+        for (int p = 0; p < Positions; ++p)
+            if (m_need[p] > 0) {
+                mask |= 1 << p;
+                left += m_need[p];
+            }
+        if (left > m_n - s)
+            return kNone;
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (size_t c = 0; c < m_weights.size(); ++c) {
+            const Weights& w = m_weights[c];
+            qint64 future = 0;
+            if (left > 0) {
+                qint64 perPosition = 0;
+                for (int p = 0; p < Positions; ++p)
+                    if (m_need[p] > 0)
+                        perPosition += top(c, s, p, m_need[p]);
+                future = std::min(perPosition, onceBest(c, s, mask, left));
+            }
+            const qint64 quarters =
+                4 * total + w.a * (2 * m_sums[DF] - m_sums[MF] - 1) + w.b * (2 * m_sums[MF] - m_sums[FW] - 1) + future;
+            best = std::min(best, floorDiv4(quarters));
         }
-        if (total == 0)
-            return 0;
-        const qint64 once = onceBest(s, mask, total);
-        return once == kNone ? kNone : std::min(perPosition, once);
+        return best;
     }
 
     // Whether the 2:1 rules can still hold once the remaining needs are filled from players s onwards.
@@ -188,7 +252,7 @@ private:
     {
         auto range = [&](int p, qint64& lo, qint64& hi) {
             lo = m_sums[p] + lowest(s, p, m_need[p]);
-            hi = m_sums[p] + top(s, p, m_need[p]);
+            hi = m_sums[p] + topRaw(s, p, m_need[p]);
         };
         qint64 dfLo, dfHi, mfLo, mfHi, fwLo, fwHi;
         range(DF, dfLo, dfHi);
@@ -214,25 +278,29 @@ private:
             }
             return;
         }
-        if (m_n - s < left)
-            return;
-        const qint64 b = bound(s, m_need);
-        if (b == kNone || (m_found && total + b <= m_best))
+        const qint64 b = bound(s, total);
+        if (b == kNone || (m_found && b <= m_best))
             return;
         if (!rulesReachable(s))
             return;
         const auto& v = m_values[m_order[s]];
-        for (int p : m_tries[s]) {
+        const auto& tries = m_tries[s];
+        // A player equal to the one before takes that one's choice or a later one (staying out comes last).
+        const int first = m_sameAsBefore[s] ? m_choice[s - 1] : 0;
+        for (int i = first; i < int(tries.size()); ++i) {
+            const int p = tries[i];
             if (m_need[p] == 0)
                 continue;
             --m_need[p];
             m_sums[p] += v[p];
             m_assign[s] = p;
+            m_choice[s] = i;
             dfs(s + 1, total + v[p]);
             m_assign[s] = -1;
             m_sums[p] -= v[p];
             ++m_need[p];
         }
+        m_choice[s] = int(tries.size());
         dfs(s + 1, total);
     }
 
@@ -242,7 +310,10 @@ private:
     bool m_fwRule;
     int m_n = 0;
     std::vector<int> m_order;
+    std::vector<bool> m_sameAsBefore;
+    std::vector<int> m_choice; // the choice of each player on the current path: index into m_tries, or out
     std::vector<std::vector<int>> m_tries;
+    std::vector<Weights> m_weights;
     std::vector<qint64> m_top, m_low, m_once;
 
     Formation m_need{};
