@@ -5,9 +5,6 @@
 //   reading rosters of 25, 1,000 and 10,000 players into the grid (cost per player),
 //   one "Best" search of the line-up assistant on random squads of 25, 60 and 200 players (median, against a goal).
 // Run: build/bin/squadrant_bench   (uses the offscreen platform; prints one line per measure)
-#include "app/sqmainform.h"
-#include "base/textfile.h"
-#include "lineup/lineupfile.h"
 #include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
 #include "app/sqmainform.h"
