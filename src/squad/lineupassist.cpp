@@ -598,8 +598,7 @@ QStringList describeSuggestion(const AssistResult& result)
     if (c.fw21 == FwLamp::Red)
         lit.append(QStringLiteral("2:1 FW"));
     else if (c.fw21 == FwLamp::Green)
-        lit.append(QStringLiteral("2:1 FW (green: the team tactic exempts it)"));
-    lines.append(QStringLiteral("Lamps lit: ") +
-                 (lit.isEmpty() ? QStringLiteral("none") : lit.join(QLatin1String(", "))));
+        lit.append(QStringLiteral("2:1 FW (green)"));
+    lines.append(QStringLiteral("Lamps: ") + (lit.isEmpty() ? QStringLiteral("none") : lit.join(QLatin1String(", "))));
     return lines;
 }

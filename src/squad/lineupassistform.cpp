@@ -16,7 +16,7 @@ TLineupAssistForm::TLineupAssistForm(TSQMainForm* main)
     , m_main(main)
     , m_table(main->squadTable())
 {
-    styleDialog(this, QStringLiteral("LineupAssistForm"), QStringLiteral("Lineup Assistant"), {560, 420});
+    styleDialog(this, QStringLiteral("LineupAssistForm"), QStringLiteral("Lineup Assistant"), {700, 420});
     placeText(QStringLiteral("&Formation"), this, 12, 14, QStringLiteral("FormationLabel"));
     FormationBox = placeList(this, QStringLiteral("FormationBox"), QRect(80, 10, 150, 22));
     FormationBox->addItem(QStringLiteral("Best"));
@@ -42,16 +42,16 @@ TLineupAssistForm::TLineupAssistForm(TSQMainForm* main)
         m_rows.append(j);
     }
     placeText(QStringLiteral("Proposed line-up"), this, 254, 14, QStringLiteral("AssistResultLabel"));
-    AssistResultList = place(new QListWidget(this), QStringLiteral("AssistResultList"), QRect(254, 32, 294, 334));
+    AssistResultList = place(new QListWidget(this), QStringLiteral("AssistResultList"), QRect(254, 32, 434, 334));
     QFont mono(QStringLiteral("Monospace"));
     mono.setStyleHint(QFont::TypeWriter);
-    mono.setPointSizeF(font().pointSizeF());
+    mono.setPointSizeF(font().pointSizeF() * 0.9);
     AssistResultList->setFont(mono);
     AssistApplyBtn = place(new QPushButton(QStringLiteral("Apply"), this), QStringLiteral("AssistApplyBtn"),
-                           QRect(366, 378, 86, 28));
+                           QRect(506, 378, 86, 28));
     AssistApplyBtn->setDefault(true);
     AssistCancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("AssistCancelBtn"),
-                            QRect(462, 378, 86, 28));
+                            QRect(602, 378, 86, 28));
     AssistCancelBtn->setAutoDefault(false);
     if (auto* label = findChild<QLabel*>(QStringLiteral("FormationLabel")))
         label->setBuddy(FormationBox);

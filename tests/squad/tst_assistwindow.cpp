@@ -140,7 +140,7 @@ void TestAssistWindow::commandAndDialogAsTheManagerSeesThem()
         QCOMPARE(shown.size(), 11 + 5 + 4);
         QVERIFY(shown.at(16).startsWith("Num: GK 1, SW "));
         QCOMPARE(shown.at(18), QStringLiteral("Total SL of the starters: %1").arg(f->proposal().total));
-        QCOMPARE(shown.at(19), QString("Lamps lit: GK, SW, DF, MF, FW, Starting 11, Five Subs, 2:1 MF, 2:1 FW"));
+        QCOMPARE(shown.at(19), QString("Lamps: GK, SW, DF, MF, FW, Starting 11, Five Subs, 2:1 MF, 2:1 FW"));
         for (int i = 0; i < 16; ++i) { // "GK  Tom Adams  n", "S1  GK  José Muñoz  n"
             const QString play = shown.at(i).section("  ", i < 11 ? 0 : 1, i < 11 ? 0 : 1);
             QVERIFY2(playedPositions().contains(play), qPrintable(shown.at(i)));
