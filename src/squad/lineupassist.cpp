@@ -42,9 +42,9 @@ const char* const kOne[] = {"goalkeeper", "sweeper", "defender", "midfielder", "
 const char* const kMany[] = {"goalkeepers", "sweepers", "defenders", "midfielders", "wingers", "forwards"};
 
 // The exact search for the starters: a depth-first search over the free players, each playing one of the
-// positions still needed or staying out, cut by two upper bounds of what the rest can add (per position, the
+// positions still needed or staying out, cut by upper bounds of what the rest can add (per position, the
 // best players still undecided, each counted once per position; and the best players still undecided,
-// each counted once) and by what the 2:1 rules can still reach.
+// each counted once; both also with the 2:1 rules as weights) and by what the 2:1 rules can still reach.
 class StarterSearch {
 public:
     StarterSearch(std::vector<std::array<qint64, 6>> values, std::array<bool, 6> allowed,
@@ -85,8 +85,8 @@ public:
         buildSuffixBounds();
     }
 
-    // Best total of the new starters for one formation's needs; false when none meets the rules.
-    // Only a total above the best found so far (for any earlier formation) counts.
+    // Searches one formation's needs for a line-up meeting the rules; only a total above the best found so
+    // far (for any earlier formation) replaces it.
     void solve(const Formation& need)
     {
         m_need = need;
