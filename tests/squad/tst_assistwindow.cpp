@@ -212,7 +212,10 @@ void TestAssistWindow::keptAndLeftOutPlayers()
         QVERIFY(Window::items(f->AssistResultList).join('\n').contains("Chris Doyle"));
         QListWidgetItem* item = f->LeaveOutList->item(doyle - 1);
         QCOMPARE(item->text(), QString("Chris Doyle"));
-        item->setCheckState(Qt::Checked);
+        f->LeaveOutList->setFocus();
+        f->LeaveOutList->setCurrentItem(item);
+        QTest::keyClick(f->LeaveOutList, Qt::Key_Space); // ticked by keyboard
+        QCOMPARE(item->checkState(), Qt::Checked);
         QVERIFY(!Window::items(f->AssistResultList).join('\n').contains("Chris Doyle"));
         f->AssistApplyBtn->click();
     });
