@@ -4,11 +4,13 @@
 //   saving a line-up (19 lines built and written through QSaveFile) against writing the same bytes,
 //   reading rosters of 25, 1,000 and 10,000 players into the grid (cost per player),
 //   the orders check on a 25-player squad with every cell filled (against its goal of 1 ms).
+//   one "Best" search of the line-up assistant on random squads of 25, 60 and 200 players (median, against a goal).
 // Run: build/bin/squadrant_bench   (uses the offscreen platform; prints one line per measure)
 #include "app/sqmainform.h"
 #include "base/textfile.h"
 #include "check/orderscheck.h"
 #include "lineup/lineupfile.h"
+#include "squad/lineupassist.h"
 #include "squad/lineupchecker.h"
 #include "squad/rosterfile.h"
 #include "widgets/filedialog.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -94,6 +97,20 @@ QStringList rosterLines(int players)
                          .arg(QString::fromLatin1(positions[i % 10]))
                          .arg(i % 9));
     return lines;
+}
+
+// A squad of random roster positions and SL 0 to 30, nobody placed.
+SquadTable randomSquad(QRandomGenerator& rng, int players)
+{
+    static const char* positions[] = {"GK", "SW", "SD", "DF", "DM", "MF", "MA", "WG", "FW", "UT"};
+    SquadTable t = blankSquadTable(players);
+    for (int r = 1; r <= players; ++r) {
+        t[r][ColName] = QStringLiteral("Player %1").arg(r);
+        t[r][ColAge] = QStringLiteral("3");
+        t[r][ColSL] = QString::number(rng.bounded(31));
+        t[r][ColPos] = QString::fromLatin1(positions[rng.bounded(10)]);
+    }
+    return t;
 }
 
 SquadTable lineupTable()
@@ -240,5 +257,27 @@ int main(int argc, char* argv[])
     const double live = timeUs([&] { findings = form.checkOrders().size(); }, 100);
     std::printf("%-42s %10.3f us (%lld findings)\n", "  the same from the main window's state", live,
                 qlonglong(findings));
+    // 6. the line-up assistant: one "Best" search, median over random squads (both variants, tactic N)
+    QRandomGenerator rng(2026);
+    for (const auto& [players, goalMs] : {std::pair{25, 10.0}, std::pair{60, 100.0}, std::pair{200, 0.0}}) {
+        std::vector<double> times;
+        double slowest = 0;
+        for (int i = 0; i < 31; ++i) {
+            const SquadTable squad = randomSquad(rng, players);
+            AssistOptions o;
+            o.mswl = i % 2 == 1;
+            o.teamTactic = QStringLiteral("N");
+            const double us = timeUs([&] { sink = sink + suggestLineup(squad, o).total; }, 1, 3);
+            times.push_back(us / 1e3);
+            slowest = std::max(slowest, us / 1e3);
+        }
+        char name[64];
+        std::snprintf(name, sizeof name, "assistant, Best, %d players", players);
+        if (goalMs > 0)
+            std::printf("%-42s %10.3f ms median, %.3f ms slowest of 31  (goal <= %.0f ms) %s\n", name, median(times),
+                        slowest, goalMs, median(times) <= goalMs ? "ok" : "OVER");
+        else
+            std::printf("%-42s %10.3f ms median, %.3f ms slowest of 31\n", name, median(times), slowest);
+    }
     return int(sink & 0);
 }

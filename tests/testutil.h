@@ -55,6 +55,22 @@ inline void whenModal(std::function<void(QWidget*)> step)
     timer->start();
 }
 
+// Runs `steps` in the editor of type T that `open` shows, and returns once the editor has closed.
+template <typename T> void withEditor(const std::function<void()>& open, const std::function<void(T*)>& steps)
+{
+    bool ran = false;
+    whenModal([&](QWidget* dialog) {
+        auto* form = qobject_cast<T*>(dialog);
+        QVERIFY(form);
+        steps(form);
+        ran = true;
+        if (form->isVisible())
+            form->reject();
+    });
+    open();
+    QVERIFY(ran);
+}
+
 // A main window with its own settings file in a scratch folder, which is also its working directory.
 class Window {
 public:

@@ -100,6 +100,7 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     OppPlayers.clear();
     ZipBuilder1.Load_Zip_Dll();
     setUpMainWindow();
+    setUpHistory();
 }
 
 TSQMainForm::~TSQMainForm()
@@ -162,11 +163,20 @@ void TSQMainForm::buildMenus()
                                 QKeySequence(QStringLiteral("F9")), &TSQMainForm::CheckOrdersMenuClick);
     NewLineupMenu = addAction(file, QStringLiteral("NewLineupMenu"), QStringLiteral("&New Lineup"),
                               QKeySequence(QStringLiteral("Ctrl+N")), &TSQMainForm::NewLineupMenuClick);
+    SuggestLineupMenu = addAction(file, QStringLiteral("SuggestLineupMenu"), QStringLiteral("S&uggest Lineup..."),
+                                  QKeySequence(QStringLiteral("Ctrl+L")), &TSQMainForm::SuggestLineupMenuClick);
     file->addSeparator()->setObjectName(QStringLiteral("N4"));
     ExitMenu = addAction(file, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"),
                          QKeySequence(QStringLiteral("Ctrl+X")), &TSQMainForm::ExitMenuClick);
     // Ctrl+Q is how programs are left on Linux desktops; the league's Ctrl+X stays the first.
     ExitMenu->setShortcuts({QKeySequence(QStringLiteral("Ctrl+X")), QKeySequence(QStringLiteral("Ctrl+Q"))});
+
+    EditMenu = named(bar->addMenu(QStringLiteral("&Edit")), QStringLiteral("EditMenu"));
+    UndoMenu = addAction(EditMenu, QStringLiteral("UndoMenu"), QStringLiteral("&Undo"),
+                         QKeySequence(QStringLiteral("Ctrl+Z")), &TSQMainForm::UndoMenuClick);
+    RedoMenu =
+        addAction(EditMenu, QStringLiteral("RedoMenu"), QStringLiteral("&Redo"), {}, &TSQMainForm::RedoMenuClick);
+    RedoMenu->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
 
     QMenu* options = named(bar->addMenu(QStringLiteral("&Options")), QStringLiteral("Options1"));
     QMenu* league = named(options->addMenu(QStringLiteral("League")), QStringLiteral("League1"));
@@ -266,17 +276,19 @@ void TSQMainForm::buildTopStrip(QWidget* central)
         Glyph glyph;
         const char* hint;
         QAction* action;
-    } buttons[] = {{&NewToolbarBtn, "NewToolbarBtn", Glyph::New, "New Lineup - resets for next match", NewLineupMenu},
-                   {&OpenToolbarBtn, "OpenToolbarBtn", Glyph::Open, "Open Roster File", OpenSubMenu},
-                   {&SaveToolbarBtn, "SaveToolbarBtn", Glyph::Save, "Save Current Lineup", SaveLineupMenu},
-                   {&HelpToolbarBtn, "HelpToolbarBtn", Glyph::Help, "Help on SQDT", Help1}};
+    } buttons[] = {
+        {&NewToolbarBtn, "NewToolbarBtn", Glyph::New, "New Lineup - resets for next match", NewLineupMenu},
+        {&OpenToolbarBtn, "OpenToolbarBtn", Glyph::Open, "Open Roster File", OpenSubMenu},
+        {&SaveToolbarBtn, "SaveToolbarBtn", Glyph::Save, "Save Current Lineup", SaveLineupMenu},
+        {&SuggestToolbarBtn, "SuggestToolbarBtn", Glyph::Suggest, "Suggest the best legal line-up", SuggestLineupMenu},
+        {&HelpToolbarBtn, "HelpToolbarBtn", Glyph::Help, "Help on SQDT", Help1}};
     for (const auto& b : buttons) {
         auto* button = named(new QToolButton(ToolBar1), QString::fromLatin1(b.name));
         button->setIcon(glyphIcon(b.glyph));
         button->setToolTip(QString::fromLatin1(b.hint));
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setFixedSize(24, 24);
+        button->setFixedSize(20, 24);
         button->setIconSize(QSize(18, 18));
         QAction* action = b.action;
         connect(button, &QToolButton::clicked, action, &QAction::trigger);

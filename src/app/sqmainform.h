@@ -7,6 +7,7 @@
 #include "orders/zipbuilder.h"
 #include "settings/inifile.h"
 #include "squad/squadtable.h"
+#include "squad/undohistory.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -63,7 +64,7 @@ public:
 
     // ---- top strip ----
     QToolBar* ToolBar1;
-    QToolButton *NewToolbarBtn, *OpenToolbarBtn, *SaveToolbarBtn, *HelpToolbarBtn;
+    QToolButton *NewToolbarBtn, *OpenToolbarBtn, *SaveToolbarBtn, *SuggestToolbarBtn, *HelpToolbarBtn;
     QFrame* infoPanel;
     QLabel *TeamNameLabel, *ManageLabel, *AbbLabel;
     QFrame* validPanel;
@@ -104,6 +105,8 @@ public:
 
     // ---- menus and dialogs ----
     QAction *OpenSubMenu, *OpenLineupMenu, *SaveLineupMenu, *SaveView1, *NewLineupMenu, *ExitMenu;
+    QAction *SuggestLineupMenu, *UndoMenu, *RedoMenu;
+    QMenu* EditMenu;
     QAction *MenuNoWG, *MenuFullMSWL, *MenuAutoIncr, *SeasonLength1, *HomeBonus, *Default1, *Set15on, *Set15off;
     QAction *size640Menu, *size800Menu, *size1024Menu, *sizeCustMenu, *MenuSelectDirectory, *Help1, *About1;
     QMenu *PlayPopup, *SubPopup, *LOTPopup;
@@ -159,6 +162,12 @@ public:
     void CPBoxChange();
     void NewLineupMenuClick();
     void checkLineup();
+    // The line-up assistant and the history of steps behind Undo and Redo (squad/assisthandlers.cpp).
+    void SuggestLineupMenuClick();
+    void UndoMenuClick();
+    void RedoMenuClick();
+    LineupState lineupState() const;
+    void setLineupState(const LineupState& state);
 
     // ---- lineup file ----
     void SaveLineupMenuClick();
@@ -231,6 +240,11 @@ private:
     void fillNumberCombo(QComboBox* box, int from, int to);
     // Throws when the team abbreviation cannot name a file.
     void checkTeamFileName() const;
+    // Undo and Redo: the history starts with the state after start-up and takes a step after each command.
+    void setUpHistory();
+    void recordStep();
+    void updateUndoActions();
+    UndoHistory m_history;
 
     bool m_startFailed = false;
     bool m_helpAsked = false;

@@ -156,6 +156,14 @@ QIcon glyphIcon(Glyph glyph)
         p.setBrush(QColor(200, 200, 200));
         p.drawRect(QRectF(6, 12, 8, 6));
         break;
+    case Glyph::Suggest: { // a green disc with a tick: the best legal line-up
+        p.setBrush(QColor(30, 150, 60));
+        p.drawEllipse(QRectF(2, 2, 16, 16));
+        QPen tick(Qt::white, 2.2);
+        p.setPen(tick);
+        p.drawPolyline(QPolygonF({QPointF(6, 10), QPointF(9, 13.5), QPointF(14.5, 6.5)}));
+        break;
+    }
     case Glyph::Help: {
         p.setBrush(QColor(40, 90, 200));
         p.drawEllipse(QRectF(2, 2, 16, 16));

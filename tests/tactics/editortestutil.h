@@ -1,4 +1,4 @@
-// Driving the two tactic editors as the manager does: open one, run steps in it, return once it has closed.
+// Opening the two tactic editors as the manager does, for withEditor (testutil.h).
 #pragma once
 
 #include "lineup/lineuptestutil.h"
@@ -7,22 +7,6 @@
 
 #include <QPushButton>
 #include <functional>
-
-// Runs `steps` in the editor of type T that `open` shows, and returns once the editor has closed.
-template <typename T> inline void withEditor(const std::function<void()>& open, const std::function<void(T*)>& steps)
-{
-    bool ran = false;
-    whenModal([&](QWidget* dialog) {
-        auto* form = qobject_cast<T*>(dialog);
-        QVERIFY(form);
-        steps(form);
-        ran = true;
-        if (form->isVisible())
-            form->reject();
-    });
-    open();
-    QVERIFY(ran);
-}
 
 inline void withTeamTactics(Window& w, const std::function<void(TTeamTacticForm*)>& steps)
 {
