@@ -3,6 +3,7 @@
 #include "sqmainform.h"
 
 #include "widgets/stringgrid.h"
+#include "widgets/titlestrip.h"
 #include "widgets/widgets.h"
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,7 +13,10 @@
 #include <QPolygon>
 #include <QRegion>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QSizeGrip>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 // A rounded rectangle from its edges, as Windows cuts one: the right and bottom edges lie outside.
@@ -23,6 +27,15 @@ QRegion roundRect(int left, int top, int right, int bottom, int ew, int eh)
     return QRegion(path.toFillPolygon().toPolygon());
 }
 } // namespace
+
+QPainterPath windowOutlinePath(int W, int H)
+{
+    QPainterPath top, body, tab;
+    top.addRoundedRect(QRectF(2, 0, W - 6, 90), 10, 10);
+    body.addRoundedRect(QRectF(2, 70, W - 6, H - 111), 5, 5);
+    tab.addRoundedRect(QRectF(0, H - 55, 390, 35), 5, 5);
+    return top.united(body).united(tab);
+}
 
 QRegion windowOutline(int W, int H)
 {
@@ -50,6 +63,7 @@ void TSQMainForm::changePageSize(int tag)
     if (tag == 640 || tag == 800 || tag == 1024) {
         const QSize size = presetWindowSize(tag, false);
         setOuterSize(size.width(), size.height());
+        keepOnScreen();
         (tag == 640 ? size640Menu : tag == 800 ? size800Menu : size1024Menu)->setChecked(true);
         IniFile->writeInteger(QStringLiteral("Options"), QStringLiteral("ScreenRes"), tag);
     } else if (tag == 999) {
@@ -81,6 +95,16 @@ void TSQMainForm::layOutMainWindow()
     SubstitutesLabel->move(SubstitutesLabel->x(), l.substitutesLabelTop);
     SubsListBox->setGeometry(SubsListBox->x(), l.subsTop, l.listWidth, l.subsHeight);
     pitchPanel->setGeometry(l.pitchLeft, pitchPanel->y(), l.pitchWidth, pitchPanel->height());
+    // The resize grip sits in the body's lower right corner, inside the outline.
+    const QSize outer = outerSize();
+    const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();
+    const QSize grip = SizeGrip->sizeHint();
+    SizeGrip->setGeometry(QRect(
+        QPoint(outer.width() - 4 - 3 - grip.width(), outer.height() - 41 - 1 - grip.height()) - clientOffset, grip));
+    SizeGrip->raise();
+    OutlineBorder->setGeometry(QRect(-clientOffset, outer));
+    OutlineBorder->setOutline(windowOutlinePath(outer.width(), outer.height()));
+    OutlineBorder->raise();
     applyWindowOutline();
 }
 
@@ -91,6 +115,23 @@ void TSQMainForm::applyWindowOutline()
     const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();
     setMask(windowOutline(outer.width(), outer.height()).translated(-clientOffset));
     update();
+}
+
+void TSQMainForm::keepOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect outer(frameGeometry().topLeft(), m_requestedOuter);
+    if (outer.right() > area.right())
+        outer.moveRight(area.right());
+    if (outer.bottom() > area.bottom())
+        outer.moveBottom(area.bottom());
+    outer.moveLeft(std::max(outer.left(), area.left()));
+    outer.moveTop(std::max(outer.top(), area.top()));
+    if (outer.topLeft() != frameGeometry().topLeft())
+        move(outer.topLeft());
 }
 
 void TSQMainForm::resizeEvent(QResizeEvent* event)

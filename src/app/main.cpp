@@ -17,8 +17,11 @@ int main(int argc, char* argv[])
     if (form.startFailed()) {
         // The program ends; the help, when asked for, stays until the manager closes it.
         if (form.helpAsked()) {
-            THelpWindow::showContents(nullptr, QApplication::applicationDirPath() + QLatin1String("/SQDX.HLP"));
-            QApplication::exec();
+            if (THelpWindow* help = THelpWindow::showContents(nullptr, QApplication::applicationDirPath() +
+                                                                           QLatin1String("/SQDX.HLP"))) {
+                QObject::connect(help, &QObject::destroyed, &app, &QApplication::quit);
+                QApplication::exec();
+            }
         }
         return 1;
     }

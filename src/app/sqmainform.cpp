@@ -3,15 +3,16 @@
 #include "Formsizeunit.h"
 #include "aboutbox.h"
 #include "base/errors.h"
-#include "widgets/filedialog.h"
 #include "helpwindow.h"
-#include "widgets/messagebox.h"
 #include "squad/lineupchecker.h"
 #include "squad/viewer.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 #include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
+#include "widgets/titlestrip.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -23,9 +24,11 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSizeGrip>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -49,6 +52,8 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
 {
     SQMainForm = this;
     setObjectName(QStringLiteral("SQMainForm"));
+    // The window draws its own title strip, so that its rounded outline is the whole window on every desktop.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setWindowTitle(QStringLiteral("Squadrant "));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowColour);
@@ -67,13 +72,16 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     // The tabs must fit the rounded tab piece at the window's lower left (390 pixels).
     MainPageControl->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar { font-size: 7pt; } QTabBar::tab { padding: 2px 4px; }"));
-    MainPageControl->setGeometry(2, 60, 789, 492);
+    // Its top lies 80 pixels below the window's top, so its tabs sit in the outline's tab piece.
+    MainPageControl->setGeometry(2, 80 - TTitleStrip::Height, 789, 492);
     buildMainSheet();
     buildLineupSheet();
     buildAuctionSheet();
     buildPressSheet();
     buildSummarySheet();
     buildPopups();
+    SizeGrip = named(new QSizeGrip(this), QStringLiteral("SizeGrip"));
+    OutlineBorder = new TOutlineBorder(QPainterPath(), this);
     OpenRosDialog = new TOpenDialog(QStringLiteral("OpenRosDialog"), QStringLiteral("Open Roster File"),
                                     QStringLiteral("Roster Files|*.ros|All files|*.*"), this);
     OpenLineupDialog = new TOpenDialog(QStringLiteral("OpenLineupDialog"), QStringLiteral("Open Lineup"),
@@ -103,6 +111,8 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
 TSQMainForm::~TSQMainForm()
 {
     ZipBuilder1.Unload_Zip_Dll();
+    // The help window is a window of its own; it goes with the program's main window.
+    delete THelpWindow::instance();
     if (SQMainForm == this)
         SQMainForm = nullptr;
 }
@@ -136,8 +146,10 @@ QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString&
 
 void TSQMainForm::buildMenus()
 {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
+    TitleStrip = new TTitleStrip(this, TTitleStrip::MinimiseAndClose, 12);
+    auto* bar = named(new QMenuBar, QStringLiteral("MainMenu1"));
+    TitleStrip->setMenuBar(bar);
+    setMenuWidget(TitleStrip);
     QMenu* file = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("File1"));
     OpenSubMenu = addAction(file, QStringLiteral("OpenSubMenu"), QStringLiteral("&Open Roster"),
                             QKeySequence(QStringLiteral("Ctrl+O")), &TSQMainForm::OpenRosterClick);
@@ -603,6 +615,8 @@ void TSQMainForm::setUpMainWindow()
         setOuterSize(size.width(), size.height());
     }
     layOutMainWindow();
+    // Before the window is shown, so that the platform places it there from the start.
+    centreOnScreen(this);
 
     // 8. the totals grid
     const QStringList totalsCaptions = {QString(), QStringLiteral("Num"), QStringLiteral("SL"), QString()};

@@ -22,7 +22,10 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSizeGrip;
 class QTabWidget;
+class TTitleStrip;
+class TOutlineBorder;
 class TStringGrid;
 class QToolBar;
 class QToolButton;
@@ -56,6 +59,11 @@ public:
     QString WorkDir;
     QString BidPlayerName;
     TZipBuilder ZipBuilder1;
+
+    // ---- the window's own frame ----
+    TTitleStrip* TitleStrip;
+    QSizeGrip* SizeGrip;
+    TOutlineBorder* OutlineBorder;
 
     // ---- top strip ----
     QToolBar* ToolBar1;
@@ -119,6 +127,8 @@ public:
     // The window's outer size (frame, title bar and menu included).
     QSize outerSize() const;
     void setOuterSize(int width, int height);
+    // Moves the window back inside its screen when a larger size would leave part of it outside.
+    void keepOnScreen();
 
     // ---- settings ----
     void MenuNoWGClick();

@@ -1,13 +1,14 @@
 #include "Playcondunit.h"
 
 #include "app/sqmainform.h"
-#include "widgets/stringgrid.h"
 #include "encodings.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "squad/squadtable.h"
+#include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
+#include "widgets/titlestrip.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,10 +25,17 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     , m_row(main->RosterStringGrid->currentRow())
     , m_col(main->RosterStringGrid->currentColumn())
 {
-    styleDialog(this, QStringLiteral("PlayCondForm"), QStringLiteral("Player Conditionals"), {557, 272});
+    // The editor draws its own title strip above its 557 by 272 body, so that its rounded outline is the whole
+    // window: no window manager's frame stands apart from it.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    const int strip = TTitleStrip::Height;
+    styleDialog(this, QStringLiteral("PlayCondForm"), QStringLiteral("Player Conditionals"), {557, 272 + strip});
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(0, 0, 557, 272), 15, 15);
+    outline.addRoundedRect(QRectF(0, 0, 557, 272 + strip), 15, 15);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    // A thin border along the outline, as a frame would draw.
+    auto* border = new TOutlineBorder(outline, this);
+    border->setGeometry(0, 0, 557, 272 + strip);
 
     placeText(QStringLiteral("Conditionals for"), this, 14, 10);
     playerLabel = place(new QLabel(this), QStringLiteral("playerLabel"), {120, 8, 200, 20});
@@ -109,6 +117,12 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
         b->setAutoDefault(false);
     connect(DoneBtn, &QPushButton::clicked, this, &TPlayCondForm::DoneBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TPlayCondForm::CancelBtnClick);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != border)
+            child->move(child->pos() + QPoint(0, strip));
+    auto* title = new TTitleStrip(this, TTitleStrip::CloseOnly, 14);
+    title->setGeometry(0, 0, 557, strip);
+    border->raise();
     FormCreate();
 }
 

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs a command on a fresh X display (Xvfb) under Debian's openbox window manager, then stops both.
+#   with_openbox.sh [--screen WxHxD] command [args...]
+# The display is the first free one from :90 on; the command sees DISPLAY and QT_QPA_PLATFORM=xcb.
+set -uo pipefail
+screen=1600x1200x24
+if [ "${1:-}" = "--screen" ]; then
+  screen=$2
+  shift 2
+fi
+for tool in Xvfb openbox xprop; do
+  command -v "$tool" >/dev/null || { echo "with_openbox.sh: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+xvfb_pid=
+wm_pid=
+cleanup() {
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  [ -n "${home:-}" ] && rm -rf "$home"
+}
+trap cleanup EXIT INT TERM
+
+# A free display: no lock file and no socket. Xvfb itself refuses a display in use, so try the next on failure.
+display=
+for n in $(seq 90 160); do
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+  Xvfb ":$n" -screen 0 "$screen" -br -nolisten tcp -noreset >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$xvfb_pid" 2>/dev/null && DISPLAY=":$n" xprop -root >/dev/null 2>&1; then
+    display=":$n"
+    break
+  fi
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=
+done
+[ -n "$display" ] || { echo "with_openbox.sh: no free X display" >&2; exit 1; }
+export DISPLAY=$display
+
+# openbox with its shipped settings, and a home of its own so that nothing of the user's desktop leaks in.
+home=$(mktemp -d)
+HOME=$home XDG_CONFIG_HOME=$home/.config openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+wm_ready=
+for _ in $(seq 1 200); do
+  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+    wm_ready=1
+    break
+  fi
+  kill -0 "$wm_pid" 2>/dev/null || break
+  sleep 0.05
+done
+[ -n "$wm_ready" ] || { echo "with_openbox.sh: openbox did not start" >&2; exit 1; }
+
+QT_QPA_PLATFORM=xcb "$@"
