@@ -85,16 +85,22 @@ void TSQMainForm::layOutMainWindow()
 
     RosterStringGrid->resize(l.gridWidth, l.gridHeight);
     MainPageControl->resize(l.pageWidth, l.pageHeight);
-    LUOptionsGroupBox->move(l.optionsLeft, LUOptionsGroupBox->y());
-    LUTotalsGroupBox->move(l.optionsLeft, LUTotalsGroupBox->y());
+    // The two group boxes end inside the page (its frame takes 2 pixels a side), not under its right edge.
+    const int boxWidth = std::min(268, l.pageWidth - 4 - l.optionsLeft);
+    LUOptionsGroupBox->setGeometry(l.optionsLeft, LUOptionsGroupBox->y(), boxWidth, LUOptionsGroupBox->height());
+    LUTotalsGroupBox->setGeometry(l.optionsLeft, LUTotalsGroupBox->y(), boxWidth, LUTotalsGroupBox->height());
     validPanel->move(l.validPanelLeft, validPanel->y());
     infoPanel->resize(l.infoPanelWidth, infoPanel->height());
+    for (QLabel* label : {TeamNameLabel, ManageLabel, AbbLabel})
+        label->resize(l.infoPanelWidth - 12, label->height());
     TeamInfListBox->resize(l.listWidth, l.teamInfHeight);
     StartersLabel->move(StartersLabel->x(), l.startersLabelTop);
     StartersListBox->setGeometry(StartersListBox->x(), l.startersTop, l.listWidth, l.startersHeight);
     SubstitutesLabel->move(SubstitutesLabel->x(), l.substitutesLabelTop);
     SubsListBox->setGeometry(SubsListBox->x(), l.subsTop, l.listWidth, l.subsHeight);
     pitchPanel->setGeometry(l.pitchLeft, pitchPanel->y(), l.pitchWidth, pitchPanel->height());
+    // The rotated caption keeps clear of the narrower panel's right edge.
+    ProLabel4->move(std::min(312, l.pitchWidth - ProLabel4->width() - 2), ProLabel4->y());
     // The resize grip sits in the body's lower right corner, inside the outline.
     const QSize outer = outerSize();
     const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();

@@ -61,7 +61,10 @@ THelpWindow::THelpWindow(const QString& helpFile)
     m_browser->setSearchPaths({QFileInfo(helpFile).absolutePath()});
     m_browser->setOpenExternalLinks(true);
     m_source = QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath());
-    m_browser->setSource(m_source, QTextDocument::HtmlResource);
+    QUrl contents = m_source;
+    contents.setFragment(QStringLiteral("contents"));
+    m_browser->setSource(contents, QTextDocument::HtmlResource);
+    m_browser->clearHistory();
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);

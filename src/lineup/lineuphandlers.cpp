@@ -1,12 +1,13 @@
 // The main window's line-up file commands: saving, Save and View, opening a line-up and applying it.
-#include "base/errors.h"
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
 #include "app/sqmainform.h"
+#include "base/errors.h"
 #include "base/textfile.h"
 #include "filenames.h"
 #include "lineupfile.h"
 #include "squad/viewer.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
+#include "widgets/placement.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -121,7 +122,7 @@ void TSQMainForm::readLineup(const QStringList& lines)
     SubsListBox->clear();
     SubsListBox->addItems(view.substitutes);
     for (QLabel* label : pitchLabels)
-        label->setText(view.pitch.value(label->objectName()));
+        setTextGrowing(label, view.pitch.value(label->objectName()));
     checkLineup();
 }
 

@@ -26,6 +26,8 @@ private slots:
     void exitAsksWhileOrdersAreListed();
     void aboutShowsAFreshBoxEachTime();
     void helpShowsContentsOrSaysMissing();
+    void helpIsOneWindowWithBackForwardAndContents();
+    void titleStripCloseButtonClosesWithoutAsking();
     void escapingErrorIsShownAndProgramGoesOn();
 };
 
@@ -284,6 +286,67 @@ void TestMainWindow::escapingErrorIsShownAndProgramGoesOn()
              qPrintable(boxes.at(0)));
     w.openRoster(sample("RVR.ros"));
     QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+}
+
+void TestMainWindow::helpIsOneWindowWithBackForwardAndContents()
+{
+    Window w;
+    // Every Help command: the menu item, F1 and the tool button.
+    w.action("Help1")->trigger();
+    QTest::keyClick(w.form.get(), Qt::Key_F1);
+    w.find<QToolButton>("HelpToolbarBtn")->click();
+    QList<THelpWindow*> helps;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<THelpWindow*>(top); h && h->isVisible())
+            helps.append(h);
+    QCOMPARE(helps.size(), 1);
+    THelpWindow* help = helps.first();
+    // A normal window of its own: not owned by the main window, not a tool window, not kept on top.
+    QVERIFY(!help->parentWidget());
+    QCOMPARE(help->windowType(), Qt::Window);
+    QVERIFY(!(help->windowFlags() & Qt::WindowStaysOnTopHint));
+
+    auto* browser = help->findChild<QTextBrowser*>("HelpBrowser");
+    auto* back = help->findChild<QToolButton*>("HelpBackButton");
+    auto* forward = help->findChild<QToolButton*>("HelpForwardButton");
+    auto* contents = help->findChild<QToolButton*>("HelpContentsButton");
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    QVERIFY(!back->isEnabled());
+    // The first link of the contents, followed with the keyboard.
+    QApplication::setActiveWindow(help);
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    QCOMPARE(browser->source().fragment(), QString("start"));
+    QVERIFY(back->isEnabled());
+    back->click();
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    QVERIFY(forward->isEnabled());
+    forward->click();
+    QCOMPARE(browser->source().fragment(), QString("start"));
+    contents->click();
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    // Contents is a step of its own: Back returns to the page before it.
+    back->click();
+    QCOMPARE(browser->source().fragment(), QString("start"));
+    // A further Help command raises the same window at its contents.
+    w.action("Help1")->trigger();
+    QCOMPARE(THelpWindow::instance(), help);
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    QVERIFY(help->isVisible());
+    QVERIFY(shownBoxes().isEmpty());
+}
+
+void TestMainWindow::titleStripCloseButtonClosesWithoutAsking()
+{
+    Window w;
+    w.form->ZipListBox->addItem(w.path("RVR3.txt"));
+    QCOMPARE(w.find<QLabel>("CaptionLabel")->text(), QString("Squadrant "));
+    QVERIFY(w.form->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(w.find<QToolButton>("MinimiseButton")->isVisible());
+    w.find<QToolButton>("CloseButton")->click();
+    QVERIFY(!w.form->isVisible());
+    QVERIFY(shownBoxes().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
