@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Runs a command on a fresh X display (Xvfb) under Debian's openbox window manager, then stops both.
-#   with_openbox.sh [--screen WxHxD] command [args...]
-# The display is the first free one from :90 on; the command sees DISPLAY and QT_QPA_PLATFORM=xcb.
+#   with_openbox.sh [--screen WxHxD] [--no-wm] command [args...]
+# The display is the first free one from :90 on; the command sees DISPLAY, QT_QPA_PLATFORM=xcb and
+# SQUADRANT_WM (openbox, or none with --no-wm, which leaves the display without a window manager).
 set -uo pipefail
 screen=1600x1200x24
-if [ "${1:-}" = "--screen" ]; then
-  screen=$2
-  shift 2
-fi
+wm=openbox
+while [ $# -gt 0 ]; do
+  case $1 in
+    --screen) screen=$2; shift 2 ;;
+    --no-wm) wm=none; shift ;;
+    *) break ;;
+  esac
+done
 for tool in Xvfb openbox xprop; do
   command -v "$tool" >/dev/null || { echo "with_openbox.sh: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
@@ -43,6 +48,11 @@ done
 [ -n "$display" ] || { echo "with_openbox.sh: no free X display" >&2; exit 1; }
 export DISPLAY=$display
 
+if [ "$wm" = none ]; then
+  SQUADRANT_WM=none QT_QPA_PLATFORM=xcb "$@"
+  exit
+fi
+
 # openbox with its shipped settings, and a home of its own so that nothing of the user's desktop leaks in.
 home=$(mktemp -d)
 HOME=$home XDG_CONFIG_HOME=$home/.config openbox --sm-disable >/dev/null 2>&1 &
@@ -58,4 +68,4 @@ for _ in $(seq 1 200); do
 done
 [ -n "$wm_ready" ] || { echo "with_openbox.sh: openbox did not start" >&2; exit 1; }
 
-QT_QPA_PLATFORM=xcb "$@"
+SQUADRANT_WM=openbox QT_QPA_PLATFORM=xcb "$@"
