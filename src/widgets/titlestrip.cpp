@@ -135,20 +135,23 @@ void centreOnScreen(QWidget* window)
         return at;
     };
     place(window);
-    // The frame's size arrives from the window manager some time after the window is shown: for a second,
-    // centre again whenever the frame around it changes.
+    // The frame's size arrives from the window manager some time after the window is shown: until a frame has
+    // come (or for three seconds, on a desktop without one), centre again whenever the frame around it changes.
     auto* timer = new QTimer(window);
     timer->setInterval(25);
     auto tries = std::make_shared<int>(0);
     auto frame = std::make_shared<QSize>(window->frameGeometry().size() - window->size());
     QObject::connect(timer, &QTimer::timeout, window, [window, timer, tries, frame, place] {
-        if (++*tries > 40) {
+        if (++*tries > 120) {
             timer->deleteLater();
             return;
         }
-        if (window->isVisible() && window->frameGeometry().size() - window->size() != *frame) {
-            *frame = window->frameGeometry().size() - window->size();
+        const QSize now = window->frameGeometry().size() - window->size();
+        if (window->isVisible() && now != *frame) {
+            *frame = now;
             place(window);
+            if (!now.isNull())
+                timer->deleteLater();
         }
     });
     timer->start();
