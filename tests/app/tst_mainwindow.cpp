@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -27,6 +28,7 @@ private slots:
     void aboutShowsAFreshBoxEachTime();
     void helpShowsContentsOrSaysMissing();
     void helpIsOneWindowWithBackForwardAndContents();
+    void helpExplainsTheShippedStrategyLetters();
     void titleStripCloseButtonClosesWithoutAsking();
     void escapingErrorIsShownAndProgramGoesOn();
 };
@@ -335,6 +337,24 @@ void TestMainWindow::helpIsOneWindowWithBackForwardAndContents()
     QCOMPARE(browser->source().fragment(), QString("contents"));
     QVERIFY(help->isVisible());
     QVERIFY(shownBoxes().isEmpty());
+}
+
+void TestMainWindow::helpExplainsTheShippedStrategyLetters()
+{
+    const QString help =
+        QString::fromUtf8(readBytes(QFileInfo(QStringLiteral(SHIPPED_INI)).dir().filePath("SQDX.HLP")));
+    QString section;
+    QStringList presets;
+    for (const QString& line : QString::fromLatin1(readBytes(SHIPPED_INI)).split(QRegularExpression("\\r?\\n"))) {
+        if (line.startsWith('['))
+            section = line;
+        else if (section.endsWith("TTacs]") && QRegularExpression("^T\\d+=").match(line).hasMatch())
+            presets << line.section('=', 1);
+    }
+    QVERIFY(!presets.isEmpty());
+    // Every strategy the shipped settings offer, in both leagues, is in the help's table with its letter.
+    for (const QString& name : presets)
+        QVERIFY2(help.contains("<tr><td>" + name.left(1) + "</td><td>" + name), qPrintable(name));
 }
 
 void TestMainWindow::titleStripCloseButtonClosesWithoutAsking()
