@@ -180,6 +180,7 @@ private slots:
     void customThenRestartKeepsTheSize();
     void dragBelowTheMinimum_data();
     void dragBelowTheMinimum();
+    void eachTabIsClickable_data();
     void eachTabIsClickable();
     void titleStripMovesMinimisesAndCloses();
     void aboutBoxIsCentred();
@@ -327,13 +328,27 @@ void TestDesktop::dragBelowTheMinimum()
     checkWholeWindowOnScreen(w.form.get());
 }
 
+void TestDesktop::eachTabIsClickable_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("640") << QByteArray("ScreenRes=640");
+    QTest::newRow("800") << QByteArray("ScreenRes=800");
+    QTest::newRow("1024") << QByteArray("ScreenRes=1024");
+    QTest::newRow("999") << QByteArray("ScreenRes=999\r\nXRes=1100\r\nYRes=760");
+}
+
 void TestDesktop::eachTabIsClickable()
 {
-    Window w(options("ScreenRes=640"));
+    QFETCH(QByteArray, stored);
+    Window w(options(stored));
     settle(w.form.get());
     QTabBar* tabs = w.form->MainPageControl->tabBar();
+    // With the real pointer, near each tab's lower left corner as well as at its centre.
     for (int i : {4, 1, 2, 3, 0}) {
-        click(tabs->mapToGlobal(tabs->tabRect(i).center()));
+        const QRect tab = tabs->tabRect(i);
+        click(tabs->mapToGlobal(tab.center()));
+        QTRY_COMPARE(w.form->MainPageControl->currentIndex(), i);
+        click(tabs->mapToGlobal(QPoint(tab.left() + 3, tab.bottom() - 2)));
         QTRY_COMPARE(w.form->MainPageControl->currentIndex(), i);
     }
 }

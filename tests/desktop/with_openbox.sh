@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a fresh X display (Xvfb) under Debian's openbox window manager, then stops both.
 #   with_openbox.sh [--screen WxHxD] [--no-wm] command [args...]
-# The display is the first free one from :90 on; the command sees DISPLAY, QT_QPA_PLATFORM=xcb and
+# The display is a free one; the command sees DISPLAY, QT_QPA_PLATFORM=xcb and
 # SQUADRANT_WM (openbox, or none with --no-wm, which leaves the display without a window manager).
 set -uo pipefail
 screen=1600x1200x24
@@ -26,26 +26,23 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-# A free display: no lock file and no socket. Xvfb itself refuses a display in use, so try the next on failure.
+# A free display, chosen by Xvfb itself (-displayfd), which claims it atomically even when several of these
+# scripts start at once; Xvfb writes the display's number once it accepts connections.
+numberfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 "$screen" -br -nolisten tcp -noreset 3>"$numberfile" >/dev/null 2>&1 &
+xvfb_pid=$!
 display=
-for n in $(seq 90 160); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 "$screen" -br -nolisten tcp -noreset >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  if kill -0 "$xvfb_pid" 2>/dev/null && DISPLAY=":$n" xprop -root >/dev/null 2>&1; then
-    display=":$n"
+for _ in $(seq 1 200); do
+  number=$(head -n1 "$numberfile" 2>/dev/null)
+  if [ -n "$number" ]; then
+    display=":$number"
     break
   fi
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.05
 done
-[ -n "$display" ] || { echo "with_openbox.sh: no free X display" >&2; exit 1; }
+rm -f "$numberfile"
+[ -n "$display" ] || { echo "with_openbox.sh: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=$display
 
 if [ "$wm" = none ]; then
