@@ -108,6 +108,14 @@ void TSQMainForm::layOutMainWindow()
     SizeGrip->setGeometry(QRect(
         QPoint(outer.width() - 4 - 3 - grip.width(), outer.height() - 41 - 1 - grip.height()) - clientOffset, grip));
     SizeGrip->raise();
+    // Thin grips along the body's left, right and bottom edges (right of the tab piece), inside the outline.
+    const int H = outer.height(), W = outer.width();
+    LeftEdgeGrip->setGeometry(QRect(2, 90, 4, H - 41 - 10 - 90).translated(-clientOffset));
+    RightEdgeGrip->setGeometry(QRect(W - 8, 90, 4, H - 41 - 10 - 90).translated(-clientOffset));
+    BottomEdgeGrip->setGeometry(QRect(400, H - 45, W - 4 - 400 - grip.width() - 6, 4).translated(-clientOffset));
+    for (QWidget* edge : {static_cast<QWidget*>(LeftEdgeGrip), static_cast<QWidget*>(RightEdgeGrip),
+                          static_cast<QWidget*>(BottomEdgeGrip)})
+        edge->raise();
     OutlineBorder->setGeometry(QRect(-clientOffset, outer));
     OutlineBorder->setOutline(windowOutlinePath(outer.width(), outer.height()));
     OutlineBorder->raise();

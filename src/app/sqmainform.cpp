@@ -81,6 +81,9 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     buildSummarySheet();
     buildPopups();
     SizeGrip = named(new QSizeGrip(this), QStringLiteral("SizeGrip"));
+    LeftEdgeGrip = named(new TEdgeGrip(Qt::LeftEdge, this), QStringLiteral("LeftEdgeGrip"));
+    RightEdgeGrip = named(new TEdgeGrip(Qt::RightEdge, this), QStringLiteral("RightEdgeGrip"));
+    BottomEdgeGrip = named(new TEdgeGrip(Qt::BottomEdge, this), QStringLiteral("BottomEdgeGrip"));
     OutlineBorder = new TOutlineBorder(QPainterPath(), this);
     OpenRosDialog = new TOpenDialog(QStringLiteral("OpenRosDialog"), QStringLiteral("Open Roster File"),
                                     QStringLiteral("Roster Files|*.ros|All files|*.*"), this);

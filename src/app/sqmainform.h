@@ -26,6 +26,7 @@ class QSizeGrip;
 class QTabWidget;
 class TTitleStrip;
 class TOutlineBorder;
+class TEdgeGrip;
 class TStringGrid;
 class QToolBar;
 class QToolButton;
@@ -63,6 +64,7 @@ public:
     // ---- the window's own frame ----
     TTitleStrip* TitleStrip;
     QSizeGrip* SizeGrip;
+    TEdgeGrip *LeftEdgeGrip, *RightEdgeGrip, *BottomEdgeGrip;
     TOutlineBorder* OutlineBorder;
 
     // ---- top strip ----

@@ -122,6 +122,54 @@ void TTitleStrip::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), kStripColour);
 }
 
+TEdgeGrip::TEdgeGrip(Qt::Edges edges, QWidget* window)
+    : QWidget(window)
+    , m_edges(edges)
+    , m_window(window)
+{
+    const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+    setCursor(horizontal && vertical ? Qt::SizeFDiagCursor : horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TEdgeGrip::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    event->accept();
+    QWindow* handle = m_window->windowHandle();
+    if (handle && handle->startSystemResize(m_edges))
+        return;
+    m_dragging = true; // a platform without a window manager: resize by hand
+    m_start = event->globalPosition().toPoint();
+    m_startGeometry = m_window->geometry();
+}
+
+void TEdgeGrip::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_dragging)
+        return;
+    const QPoint delta = event->globalPosition().toPoint() - m_start;
+    QRect r = m_startGeometry;
+    if (m_edges & Qt::LeftEdge)
+        r.setLeft(r.left() + delta.x());
+    if (m_edges & Qt::RightEdge)
+        r.setRight(r.right() + delta.x());
+    if (m_edges & Qt::TopEdge)
+        r.setTop(r.top() + delta.y());
+    if (m_edges & Qt::BottomEdge)
+        r.setBottom(r.bottom() + delta.y());
+    if (r.width() > 0 && r.height() > 0)
+        m_window->setGeometry(r);
+}
+
+void TEdgeGrip::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
 void centreOnScreen(QWidget* window)
 {
     auto place = [](QWidget* w) {

@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 class QHBoxLayout;
@@ -43,6 +44,26 @@ private:
     QToolButton* m_close;
     bool m_dragging = false; // moving the window by hand where the platform cannot
     QPoint m_grab;
+};
+
+// A thin strip along an edge of a window without the platform's frame: a press asks the platform to resize the
+// window from that edge, as a frame's border does (by hand where there is no window manager).
+class TEdgeGrip : public QWidget {
+    Q_OBJECT
+public:
+    TEdgeGrip(Qt::Edges edges, QWidget* window);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Qt::Edges m_edges;
+    QWidget* m_window;
+    bool m_dragging = false;
+    QPoint m_start;
+    QRect m_startGeometry;
 };
 
 // Centres a top-level window on its screen by its outer size (frame included), now and again once the window

@@ -180,6 +180,8 @@ private slots:
     void customThenRestartKeepsTheSize();
     void dragBelowTheMinimum_data();
     void dragBelowTheMinimum();
+    void edgesResize_data();
+    void edgesResize();
     void eachTabIsClickable_data();
     void eachTabIsClickable();
     void titleStripMovesMinimisesAndCloses();
@@ -325,6 +327,43 @@ void TestDesktop::dragBelowTheMinimum()
     QCOMPARE(checkedSize(w), QString());
     QCOMPARE(w.form->RosterStringGrid->size(), QSize(390, 315));
     QCOMPARE(w.form->MainPageControl->size(), QSize(667, 373));
+    checkWholeWindowOnScreen(w.form.get());
+}
+
+void TestDesktop::edgesResize_data()
+{
+    QTest::addColumn<QString>("edge");
+    QTest::addColumn<QPoint>("move");
+    QTest::addColumn<QRect>("change"); // of the outer geometry: left, top, width, height
+    QTest::newRow("right, wider") << "RightEdgeGrip" << QPoint(50, 0) << QRect(0, 0, 50, 0);
+    QTest::newRow("left, wider") << "LeftEdgeGrip" << QPoint(-40, 0) << QRect(-40, 0, 40, 0);
+    QTest::newRow("bottom, taller") << "BottomEdgeGrip" << QPoint(0, 30) << QRect(0, 0, 0, 30);
+    QTest::newRow("right, too narrow") << "RightEdgeGrip" << QPoint(-400, 0) << QRect(0, 0, 680 - 799, 0);
+    QTest::newRow("bottom, too low") << "BottomEdgeGrip" << QPoint(0, -300) << QRect(0, 0, 0, 480 - 600);
+}
+
+void TestDesktop::edgesResize()
+{
+    QFETCH(QString, edge);
+    QFETCH(QPoint, move);
+    QFETCH(QRect, change);
+    Window w;
+    settle(w.form.get());
+    const QRect before = w.form->frameGeometry();
+    auto* grip = w.find<QWidget>(edge);
+    QVERIFY(grip->isVisible());
+    QVERIFY(outlineOnScreen(w.form.get()).contains(QRect(grip->mapToGlobal(QPoint(0, 0)), grip->size())));
+    const QPoint at = grip->mapToGlobal(grip->rect().center());
+    drag(at, at + move);
+    settle(w.form.get());
+    const QRect after = w.form->frameGeometry();
+    const QRect expected(before.x() + change.x(), before.y() + change.y(), before.width() + change.width(),
+                         before.height() + change.height());
+    QVERIFY2(
+        qAbs(after.width() - expected.width()) <= 2 && qAbs(after.height() - expected.height()) <= 2 &&
+            qAbs(after.x() - expected.x()) <= 2 && qAbs(after.y() - expected.y()) <= 2,
+        qPrintable(QStringLiteral("%1,%2 %3x%4").arg(after.x()).arg(after.y()).arg(after.width()).arg(after.height())));
+    QCOMPARE(checkedSize(w), QString());
     checkWholeWindowOnScreen(w.form.get());
 }
 
