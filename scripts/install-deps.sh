@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Squadrant needs to build, run and test, from Debian's packages (Debian 12).
 set -euo pipefail
-packages=(g++ make cmake pkg-config qt6-base-dev libzip-dev xvfb xauth fonts-dejavu-core unzip clang libclang-rt-14-dev
-  dpkg-dev file xdotool)
+packages=(g++ make cmake pkg-config qt6-base-dev libzip-dev xvfb xauth openbox xdotool x11-utils weston qt6-wayland
+  fonts-dejavu-core unzip clang libclang-rt-14-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -1,14 +1,16 @@
 // Starts the main window as the program does, loads a sample roster through the Open Roster command, and
 // writes a screenshot of the screen. Used under Xvfb to look at the program:
-//   squadrant_screenshot --roster samples/RVR.ros --out shot.png [--lineup RVR3.txt] [--page 1] [--size
-//   1020x680]
-#include "widgets/filedialog.h"
-#include "widgets/messagebox.h"
+//   squadrant_screenshot --roster samples/RVR.ros --out shot.png [--lineup RVR3.txt] [--page 1]
+//                        [--size 640|800|1024|WxH] [--whole-screen]
+// --size chooses a "Form Size" item, or drags the window to W by H and chooses "Custom". The picture shows the
+// window with a margin of the bare screen around it, so that anything of a frame standing apart would show.
 #include "app/sqmainform.h"
 #include "settings/inifile.h"
+#include "widgets/filedialog.h"
+#include "widgets/messagebox.h"
 
-#include "widgets/stringgrid.h"
 #include "squad/squadtable.h"
+#include "widgets/stringgrid.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPushButton>
@@ -30,6 +32,7 @@ int main(int argc, char* argv[])
          {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
          {QStringLiteral("open"), QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season"),
           QStringLiteral("dialog")},
+         {QStringLiteral("whole-screen"), QStringLiteral("the whole screen rather than the window")},
          {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
     args.process(app);
     MessageBox::enableTestHook();
@@ -38,7 +41,6 @@ int main(int argc, char* argv[])
     auto* form = new TSQMainForm(TIniFile::pathForExecutable(QApplication::applicationFilePath()));
     if (form->startFailed())
         return 1;
-    form->move(10, 10);
     form->show();
     if (args.isSet(QStringLiteral("roster"))) {
         FileDialog::queueAnswer(args.value(QStringLiteral("roster")));
@@ -49,14 +51,27 @@ int main(int argc, char* argv[])
         form->OpenLineupMenu->trigger();
     }
     if (args.isSet(QStringLiteral("size"))) {
-        const QStringList wh = args.value(QStringLiteral("size")).split(QLatin1Char('x'));
-        form->setOuterSize(wh.value(0).toInt(), wh.value(1).toInt());
+        const QString size = args.value(QStringLiteral("size"));
+        if (QAction* item = form->findChild<QAction*>(QStringLiteral("size%1Menu").arg(size))) {
+            item->trigger();
+        } else {
+            const QStringList wh = size.split(QLatin1Char('x'));
+            form->setOuterSize(wh.value(0).toInt(), wh.value(1).toInt());
+            QTimer::singleShot(500, form->sizeCustMenu, &QAction::trigger);
+        }
     }
     if (args.isSet(QStringLiteral("page")))
         form->MainPageControl->setCurrentIndex(args.value(QStringLiteral("page")).toInt());
     const QString out = args.value(QStringLiteral("out"));
-    QTimer::singleShot(1500, [out] {
-        QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+    const bool wholeScreen = args.isSet(QStringLiteral("whole-screen"));
+    QTimer::singleShot(1500, [out, form, wholeScreen] {
+        QWidget* shown = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : form;
+        const QRect around =
+            wholeScreen ? QRect() : shown->frameGeometry().united(form->frameGeometry()).adjusted(-8, -8, 8, 8);
+        QScreen* screen = QGuiApplication::primaryScreen();
+        (wholeScreen ? screen->grabWindow(0)
+                     : screen->grabWindow(0, around.x(), around.y(), around.width(), around.height()))
+            .save(out);
         std::_Exit(0); // also from inside a dialog's own event loop
     });
     const QString dialog = args.value(QStringLiteral("open"));

@@ -3,6 +3,7 @@
 #include "sqmainform.h"
 
 #include "widgets/stringgrid.h"
+#include "widgets/titlestrip.h"
 #include "widgets/widgets.h"
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,7 +13,10 @@
 #include <QPolygon>
 #include <QRegion>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QSizeGrip>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 // A rounded rectangle from its edges, as Windows cuts one: the right and bottom edges lie outside.
@@ -23,6 +27,15 @@ QRegion roundRect(int left, int top, int right, int bottom, int ew, int eh)
     return QRegion(path.toFillPolygon().toPolygon());
 }
 } // namespace
+
+QPainterPath windowOutlinePath(int W, int H)
+{
+    QPainterPath top, body, tab;
+    top.addRoundedRect(QRectF(2, 0, W - 6, 90), 10, 10);
+    body.addRoundedRect(QRectF(2, 70, W - 6, H - 111), 5, 5);
+    tab.addRoundedRect(QRectF(0, H - 55, 390, 35), 5, 5);
+    return top.united(body).united(tab);
+}
 
 QRegion windowOutline(int W, int H)
 {
@@ -50,6 +63,7 @@ void TSQMainForm::changePageSize(int tag)
     if (tag == 640 || tag == 800 || tag == 1024) {
         const QSize size = presetWindowSize(tag, false);
         setOuterSize(size.width(), size.height());
+        keepOnScreen();
         (tag == 640 ? size640Menu : tag == 800 ? size800Menu : size1024Menu)->setChecked(true);
         IniFile->writeInteger(QStringLiteral("Options"), QStringLiteral("ScreenRes"), tag);
     } else if (tag == 999) {
@@ -71,16 +85,40 @@ void TSQMainForm::layOutMainWindow()
 
     RosterStringGrid->resize(l.gridWidth, l.gridHeight);
     MainPageControl->resize(l.pageWidth, l.pageHeight);
-    LUOptionsGroupBox->move(l.optionsLeft, LUOptionsGroupBox->y());
-    LUTotalsGroupBox->move(l.optionsLeft, LUTotalsGroupBox->y());
+    // The two group boxes end inside the page (its frame takes 2 pixels a side), not under its right edge.
+    const int boxWidth = std::min(268, l.pageWidth - 4 - l.optionsLeft);
+    LUOptionsGroupBox->setGeometry(l.optionsLeft, LUOptionsGroupBox->y(), boxWidth, LUOptionsGroupBox->height());
+    LUTotalsGroupBox->setGeometry(l.optionsLeft, LUTotalsGroupBox->y(), boxWidth, LUTotalsGroupBox->height());
     validPanel->move(l.validPanelLeft, validPanel->y());
     infoPanel->resize(l.infoPanelWidth, infoPanel->height());
+    for (QLabel* label : {TeamNameLabel, ManageLabel, AbbLabel})
+        label->resize(l.infoPanelWidth - 12, label->height());
     TeamInfListBox->resize(l.listWidth, l.teamInfHeight);
     StartersLabel->move(StartersLabel->x(), l.startersLabelTop);
     StartersListBox->setGeometry(StartersListBox->x(), l.startersTop, l.listWidth, l.startersHeight);
     SubstitutesLabel->move(SubstitutesLabel->x(), l.substitutesLabelTop);
     SubsListBox->setGeometry(SubsListBox->x(), l.subsTop, l.listWidth, l.subsHeight);
     pitchPanel->setGeometry(l.pitchLeft, pitchPanel->y(), l.pitchWidth, pitchPanel->height());
+    // The rotated caption keeps clear of the narrower panel's right edge.
+    ProLabel4->move(std::min(312, l.pitchWidth - ProLabel4->width() - 2), ProLabel4->y());
+    // The resize grip sits in the body's lower right corner, inside the outline.
+    const QSize outer = outerSize();
+    const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();
+    const QSize grip = SizeGrip->sizeHint();
+    SizeGrip->setGeometry(QRect(
+        QPoint(outer.width() - 4 - 3 - grip.width(), outer.height() - 41 - 1 - grip.height()) - clientOffset, grip));
+    SizeGrip->raise();
+    // Thin grips along the body's left, right and bottom edges (right of the tab piece), inside the outline.
+    const int H = outer.height(), W = outer.width();
+    LeftEdgeGrip->setGeometry(QRect(2, 90, 4, H - 41 - 10 - 90).translated(-clientOffset));
+    RightEdgeGrip->setGeometry(QRect(W - 8, 90, 4, H - 41 - 10 - 90).translated(-clientOffset));
+    BottomEdgeGrip->setGeometry(QRect(400, H - 45, W - 4 - 400 - grip.width() - 6, 4).translated(-clientOffset));
+    for (QWidget* edge : {static_cast<QWidget*>(LeftEdgeGrip), static_cast<QWidget*>(RightEdgeGrip),
+                          static_cast<QWidget*>(BottomEdgeGrip)})
+        edge->raise();
+    OutlineBorder->setGeometry(QRect(-clientOffset, outer));
+    OutlineBorder->setOutline(windowOutlinePath(outer.width(), outer.height()));
+    OutlineBorder->raise();
     applyWindowOutline();
 }
 
@@ -91,6 +129,23 @@ void TSQMainForm::applyWindowOutline()
     const QPoint clientOffset = geometry().topLeft() - frameGeometry().topLeft();
     setMask(windowOutline(outer.width(), outer.height()).translated(-clientOffset));
     update();
+}
+
+void TSQMainForm::keepOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect outer(frameGeometry().topLeft(), m_requestedOuter);
+    if (outer.right() > area.right())
+        outer.moveRight(area.right());
+    if (outer.bottom() > area.bottom())
+        outer.moveBottom(area.bottom());
+    outer.moveLeft(std::max(outer.left(), area.left()));
+    outer.moveTop(std::max(outer.top(), area.top()));
+    if (outer.topLeft() != frameGeometry().topLeft())
+        move(outer.topLeft());
 }
 
 void TSQMainForm::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include "widgets/titlestrip.h"
 #include "widgets/widgets.h"
 
 #include <QIcon>
@@ -55,6 +56,13 @@ TAboutBox::TAboutBox(QWidget* parent)
     ok->setDefault(true);
     ok->setGeometry(148, 190, 76, 28);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred on the screen rather than over the main window.
+    centreOnScreen(this);
 }
 
 QString TAboutBox::contactAddress()

@@ -8,4 +8,7 @@ class TAboutBox : public QDialog {
 public:
     explicit TAboutBox(QWidget* parent);
     static QString contactAddress();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

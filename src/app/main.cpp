@@ -23,8 +23,10 @@ int main(int argc, char* argv[])
     if (form.startFailed()) {
         // The program ends; the help, when asked for, stays until the manager closes it.
         if (form.helpAsked()) {
-            THelpWindow::showContents(nullptr, locateHelpFile(executable));
-            QApplication::exec();
+            if (THelpWindow* help = THelpWindow::showContents(nullptr, locateHelpFile(executable))) {
+                QObject::connect(help, &QObject::destroyed, &app, &QApplication::quit);
+                QApplication::exec();
+            }
         }
         return 1;
     }

@@ -13,6 +13,7 @@
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
+#include "widgets/titlestrip.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -24,9 +25,11 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSizeGrip>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -50,6 +53,8 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
 {
     SQMainForm = this;
     setObjectName(QStringLiteral("SQMainForm"));
+    // The window draws its own title strip, so that its rounded outline is the whole window on every desktop.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setWindowTitle(QStringLiteral("Squadrant "));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowColour);
@@ -68,13 +73,19 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     // The tabs must fit the rounded tab piece at the window's lower left (390 pixels).
     MainPageControl->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar { font-size: 7pt; } QTabBar::tab { padding: 2px 4px; }"));
-    MainPageControl->setGeometry(2, 60, 789, 492);
+    // Its top lies 80 pixels below the window's top, so its tabs sit in the outline's tab piece.
+    MainPageControl->setGeometry(2, 80 - TTitleStrip::Height, 789, 492);
     buildMainSheet();
     buildLineupSheet();
     buildAuctionSheet();
     buildPressSheet();
     buildSummarySheet();
     buildPopups();
+    SizeGrip = named(new QSizeGrip(this), QStringLiteral("SizeGrip"));
+    LeftEdgeGrip = named(new TEdgeGrip(Qt::LeftEdge, this), QStringLiteral("LeftEdgeGrip"));
+    RightEdgeGrip = named(new TEdgeGrip(Qt::RightEdge, this), QStringLiteral("RightEdgeGrip"));
+    BottomEdgeGrip = named(new TEdgeGrip(Qt::BottomEdge, this), QStringLiteral("BottomEdgeGrip"));
+    OutlineBorder = new TOutlineBorder(QPainterPath(), this);
     OpenRosDialog = new TOpenDialog(QStringLiteral("OpenRosDialog"), QStringLiteral("Open Roster File"),
                                     QStringLiteral("Roster Files|*.ros|All files|*.*"), this);
     OpenLineupDialog = new TOpenDialog(QStringLiteral("OpenLineupDialog"), QStringLiteral("Open Lineup"),
@@ -106,6 +117,8 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
 TSQMainForm::~TSQMainForm()
 {
     ZipBuilder1.Unload_Zip_Dll();
+    // The help window is a window of its own; it goes with the program's main window.
+    delete THelpWindow::instance();
     if (SQMainForm == this)
         SQMainForm = nullptr;
 }
@@ -147,8 +160,10 @@ QAction* TSQMainForm::addAction(QMenu* menu, const QString& name, const QString&
 
 void TSQMainForm::buildMenus()
 {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
+    TitleStrip = new TTitleStrip(this, TTitleStrip::MinimiseAndClose, 12);
+    auto* bar = named(new QMenuBar, QStringLiteral("MainMenu1"));
+    TitleStrip->setMenuBar(bar);
+    setMenuWidget(TitleStrip);
     QMenu* file = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("File1"));
     OpenSubMenu = addAction(file, QStringLiteral("OpenSubMenu"), QStringLiteral("&Open Roster"),
                             QKeySequence(QStringLiteral("Ctrl+O")), &TSQMainForm::OpenRosterClick);
@@ -338,8 +353,8 @@ void TSQMainForm::buildTopStrip(QWidget* central)
     title->adjustSize();
     QFont underlined = small;
     underlined.setUnderline(true);
-    placeText(QStringLiteral("2:1 rule:"), validPanel, 6, 20)->setFont(underlined);
-    placeText(QStringLiteral("Squad:"), validPanel, 6, 38)->setFont(underlined);
+    placeText(QStringLiteral("2:1 rule:"), validPanel, 6, 20, underlined);
+    placeText(QStringLiteral("Squad:"), validPanel, 6, 38, underlined);
     const QColor red(220, 0, 0), purple(128, 0, 128);
     auto lamp = [&](TLed** led, const char* name, const char* caption, QColor on, int x, int y) {
         placeText(QString::fromLatin1(caption), validPanel, x, y);
@@ -376,26 +391,27 @@ void TSQMainForm::buildMainSheet()
 
     LUOptionsGroupBox =
         named(new QGroupBox(QStringLiteral("Lineup Options"), MainSheet), QStringLiteral("LUOptionsGroupBox"));
-    LUOptionsGroupBox->setGeometry(520, 0, 268, 300);
+    // Options and totals together fit the page at its smallest (357 pixels at 680 by 480).
+    LUOptionsGroupBox->setGeometry(520, 0, 268, 278);
     QWidget* g = LUOptionsGroupBox;
-    placeText(QStringLiteral("Session"), g, 8, 22, QStringLiteral("SessionLabel"));
-    SessionNoComboBox = placeList(g, QStringLiteral("SessionNoComboBox"), QRect(58, 18, 56, 22));
-    placeText(QStringLiteral("Match No."), g, 124, 22, QStringLiteral("MatchLabel"));
-    MatchNoComboBox = placeList(g, QStringLiteral("MatchNoComboBox"), QRect(192, 18, 60, 22));
-    placeText(QStringLiteral("Home Bonus"), g, 8, 50, QStringLiteral("Label2"));
-    HBCombo = placeList(g, QStringLiteral("HBCombo"), QRect(84, 46, 48, 22));
-    placeText(QStringLiteral("Opponent"), g, 138, 50, QStringLiteral("OppLabel"));
+    placeText(QStringLiteral("Session"), g, 8, 20, QStringLiteral("SessionLabel"));
+    SessionNoComboBox = placeList(g, QStringLiteral("SessionNoComboBox"), QRect(58, 16, 56, 22));
+    placeText(QStringLiteral("Match No."), g, 124, 20, QStringLiteral("MatchLabel"));
+    MatchNoComboBox = placeList(g, QStringLiteral("MatchNoComboBox"), QRect(192, 16, 60, 22));
+    placeText(QStringLiteral("Home Bonus"), g, 8, 46, QStringLiteral("Label2"));
+    HBCombo = placeList(g, QStringLiteral("HBCombo"), QRect(84, 42, 48, 22));
+    placeText(QStringLiteral("Opponent"), g, 138, 46, QStringLiteral("OppLabel"));
     ChooseOppButton = named(new QPushButton(QStringLiteral("None"), g), QStringLiteral("ChooseOppButton"));
-    ChooseOppButton->setGeometry(196, 45, 62, 24);
+    ChooseOppButton->setGeometry(196, 41, 62, 24);
     ChooseOppButton->setToolTip(QStringLiteral("Select Opponent for current match"));
     connect(ChooseOppButton, &QPushButton::clicked, this, [this] { guard([this] { ChooseOppButtonClick(); }); });
     MatchTacBtnWithColor1 =
         named(new QPushButton(QStringLiteral("Team Tactics"), g), QStringLiteral("MatchTacBtnWithColor1"));
-    MatchTacBtnWithColor1->setGeometry(8, 78, 96, 26);
+    MatchTacBtnWithColor1->setGeometry(8, 72, 96, 26);
     MatchTacBtnWithColor1->setToolTip(QStringLiteral("Enter Tactics for current match"));
     connect(MatchTacBtnWithColor1, &QPushButton::clicked, this, [this] { guard([this] { MatchTacBtnClick(); }); });
     TTListBox = named(new QListWidget(g), QStringLiteral("TTListBox"));
-    TTListBox->setGeometry(110, 74, 150, 40);
+    TTListBox->setGeometry(110, 68, 150, 40);
     TTListBox->setFrameShape(QFrame::NoFrame);
     QFont tiny = TTListBox->font();
     tiny.setPointSizeF(tiny.pointSizeF() * 0.7);
@@ -403,20 +419,20 @@ void TSQMainForm::buildMainSheet()
     QPalette clear = TTListBox->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
     TTListBox->setPalette(clear);
-    placeText(QStringLiteral("Penalty Taker"), g, 8, 124, QStringLiteral("PTakeLabel"));
-    PTakeBox = placeList(g, QStringLiteral("PTakeBox"), QRect(96, 120, 162, 22));
-    placeText(QStringLiteral("Train (TP)"), g, 8, 150, QStringLiteral("TPLabel"));
-    placeText(QStringLiteral("Coach (CP)"), g, 136, 150, QStringLiteral("CPLabel"));
-    TPBox = placeList(g, QStringLiteral("TPBox"), QRect(8, 168, 122, 22));
-    CPBox = placeList(g, QStringLiteral("CPBox"), QRect(136, 168, 122, 22));
+    placeText(QStringLiteral("Penalty Taker"), g, 8, 116, QStringLiteral("PTakeLabel"));
+    PTakeBox = placeList(g, QStringLiteral("PTakeBox"), QRect(96, 112, 162, 22));
+    placeText(QStringLiteral("Train (TP)"), g, 8, 140, QStringLiteral("TPLabel"));
+    placeText(QStringLiteral("Coach (CP)"), g, 136, 140, QStringLiteral("CPLabel"));
+    TPBox = placeList(g, QStringLiteral("TPBox"), QRect(8, 156, 122, 22));
+    CPBox = placeList(g, QStringLiteral("CPBox"), QRect(136, 156, 122, 22));
     TPListBox = named(new QListWidget(g), QStringLiteral("TPListBox"));
-    TPListBox->setGeometry(8, 194, 122, 68);
+    TPListBox->setGeometry(8, 180, 122, 66);
     CPListBox = named(new QListWidget(g), QStringLiteral("CPListBox"));
-    CPListBox->setGeometry(136, 194, 122, 68);
-    auto* hint = placeText(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 266,
+    CPListBox->setGeometry(136, 180, 122, 66);
+    auto* hint = placeText(QStringLiteral("Double click on a player in a list to delete them."), g, 8, 247,
                            QStringLiteral("Label1"));
     hint->setWordWrap(true);
-    hint->setGeometry(8, 266, 250, 30);
+    hint->setGeometry(8, 247, 250, 30);
     connect(TPBox, &QComboBox::activated, this, [this] { guard([this] { TPBoxChange(); }); });
     connect(CPBox, &QComboBox::activated, this, [this] { guard([this] { CPBoxChange(); }); });
     for (QListWidget* list : {TPListBox, CPListBox}) {
@@ -430,9 +446,9 @@ void TSQMainForm::buildMainSheet()
 
     LUTotalsGroupBox =
         named(new QGroupBox(QStringLiteral("Lineup Totals"), MainSheet), QStringLiteral("LUTotalsGroupBox"));
-    LUTotalsGroupBox->setGeometry(520, 304, 268, 80);
+    LUTotalsGroupBox->setGeometry(520, 281, 268, 74);
     LineupTotGrid = new TStringGrid(QStringLiteral("LineupTotGrid"), 7, 4, true, LUTotalsGroupBox);
-    LineupTotGrid->setGeometry(8, 20, 38 + 6 * 29 + 2, 4 * 13 + 2);
+    LineupTotGrid->setGeometry(8, 17, 38 + 6 * 29 + 2, 4 * 13 + 2);
     LineupTotGrid->setColumnWidths({38, 29, 29, 29, 29, 29, 29});
     LineupTotGrid->setRowHeights(13);
     LineupTotGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -537,7 +553,7 @@ void TSQMainForm::buildPressSheet()
     QFont heading = font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    placeText(QStringLiteral("Press"), PressSheet, 20, 6)->setFont(heading);
+    placeText(QStringLiteral("Press"), PressSheet, 20, 6, heading);
     PressMemo = named(new QPlainTextEdit(PressSheet), QStringLiteral("PressMemo"));
     PressMemo->setGeometry(20, 34, 481, 249);
     PressMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -560,15 +576,15 @@ void TSQMainForm::buildSummarySheet()
     MainPageControl->addTab(SummarySheet, QStringLiteral("Zip Orders"));
     placeText(QStringLiteral("Files for this Session's Orders"), SummarySheet, 20, 10);
     ZipListBox = named(new QListWidget(SummarySheet), QStringLiteral("ZipListBox"));
-    ZipListBox->setGeometry(20, 34, 480, 250);
+    ZipListBox->setGeometry(20, 34, 450, 250);
     connect(ZipListBox, &QListWidget::itemDoubleClicked, this, [this] { guard([this] { ZipListBoxDblClick(); }); });
     onDeleteKey(ZipListBox, [this] { guard([this] { ZipListBoxDeleteKey(); }); });
-    placeText(QStringLiteral("To Delete a file from the list.\nDouble Click on it."), SummarySheet, 516, 34);
+    placeText(QStringLiteral("To Delete a file from the list.\nDouble Click on it."), SummarySheet, 480, 34);
     AddZipListBtn = named(new QPushButton(QStringLiteral("Add Files"), SummarySheet), QStringLiteral("AddZipListBtn"));
-    AddZipListBtn->setGeometry(516, 80, 96, 28);
+    AddZipListBtn->setGeometry(480, 80, 96, 28);
     connect(AddZipListBtn, &QPushButton::clicked, this, [this] { guard([this] { AddZipListBtnClick(); }); });
     ZipBtn = named(new QPushButton(QStringLiteral("Save to Zip"), SummarySheet), QStringLiteral("ZipBtn"));
-    ZipBtn->setGeometry(516, 116, 96, 28);
+    ZipBtn->setGeometry(480, 116, 96, 28);
     connect(ZipBtn, &QPushButton::clicked, this, [this] { guard([this] { ZipBtnClick(); }); });
 }
 
@@ -676,6 +692,8 @@ void TSQMainForm::setUpMainWindow()
         setOuterSize(size.width(), size.height());
     }
     layOutMainWindow();
+    // Before the window is shown, so that the platform places it there from the start.
+    centreOnScreen(this);
 
     // 8. the totals grid
     const QStringList totalsCaptions = {QString(), QStringLiteral("Num"), QStringLiteral("SL"), QString()};

@@ -25,7 +25,11 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSizeGrip;
 class QTabWidget;
+class TTitleStrip;
+class TOutlineBorder;
+class TEdgeGrip;
 class TStringGrid;
 class QToolBar;
 class QToolButton;
@@ -61,6 +65,12 @@ public:
     QString WorkDir;
     QString BidPlayerName;
     TZipBuilder ZipBuilder1;
+
+    // ---- the window's own frame ----
+    TTitleStrip* TitleStrip;
+    QSizeGrip* SizeGrip;
+    TEdgeGrip *LeftEdgeGrip, *RightEdgeGrip, *BottomEdgeGrip;
+    TOutlineBorder* OutlineBorder;
 
     // ---- top strip ----
     QToolBar* ToolBar1;
@@ -128,6 +138,8 @@ public:
     // The window's outer size (frame, title bar and menu included).
     QSize outerSize() const;
     void setOuterSize(int width, int height);
+    // Moves the window back inside its screen when a larger size would leave part of it outside.
+    void keepOnScreen();
 
     // ---- settings ----
     void MenuNoWGClick();

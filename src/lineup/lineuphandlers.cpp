@@ -8,6 +8,7 @@
 #include "squad/viewer.h"
 #include "widgets/filedialog.h"
 #include "widgets/messagebox.h"
+#include "widgets/placement.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -136,7 +137,7 @@ void TSQMainForm::readLineup(const QStringList& lines)
     SubsListBox->clear();
     SubsListBox->addItems(view.substitutes);
     for (QLabel* label : pitchLabels)
-        label->setText(view.pitch.value(label->objectName()));
+        setTextGrowing(label, view.pitch.value(label->objectName()));
     checkLineup();
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/widgets.h"
 
 #include "widgets/placement.h"
+#include "widgets/titlestrip.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -46,10 +47,17 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     , m_row(main->RosterStringGrid->currentRow())
     , m_col(main->RosterStringGrid->currentColumn())
 {
-    styleDialog(this, QStringLiteral("PlayCondForm"), QStringLiteral("Player Conditionals"), {557, 272});
+    // The editor draws its own title strip above its 557 by 272 body, so that its rounded outline is the whole
+    // window: no window manager's frame stands apart from it.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    const int strip = TTitleStrip::Height;
+    styleDialog(this, QStringLiteral("PlayCondForm"), QStringLiteral("Player Conditionals"), {557, 272 + strip});
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(0, 0, 557, 272), 15, 15);
+    outline.addRoundedRect(QRectF(0, 0, 557, 272 + strip), 15, 15);
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    // A thin border along the outline, as a frame would draw.
+    auto* border = new TOutlineBorder(outline, this);
+    border->setGeometry(0, 0, 557, 272 + strip);
 
     placeText(QStringLiteral("Conditionals for"), this, 14, 10);
     playerLabel = place(new QLabel(this), QStringLiteral("playerLabel"), {120, 8, 200, 20});
@@ -139,6 +147,12 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
     DoneBtn->setDefault(true);
     connect(DoneBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { DoneBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { CancelBtnClick(); }); });
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != border)
+            child->move(child->pos() + QPoint(0, strip));
+    auto* title = new TTitleStrip(this, TTitleStrip::CloseOnly, 14);
+    title->setGeometry(0, 0, 557, strip);
+    border->raise();
     FormCreate();
 }
 

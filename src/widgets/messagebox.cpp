@@ -1,8 +1,10 @@
 #include "messagebox.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace MessageBox {
 namespace {
@@ -85,6 +87,15 @@ Button show(QWidget* parent, Icon icon, const QString& title, const QString& tex
     if (!buttons.isEmpty()) {
         box.setDefaultButton(standard(buttons.first()));
         box.setEscapeButton(standard(escapeButton(buttons)));
+    }
+    // Room for the whole title in the window manager's title bar, beside its buttons: a small box (a short
+    // text and one button) would otherwise show only the title's first and last letters.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(shownTitle) * 5 / 4 + 150;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
     }
     const int result = box.exec();
     for (Button b : buttons)

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextDocument>
+#include <QVariant>
 
 QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QString& name)
 {
@@ -15,6 +16,14 @@ QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const Q
     if (!name.isEmpty())
         label->setObjectName(name);
     label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QFont& font)
+{
+    QLabel* label = placeText(caption, parent, x, y);
+    label->setFont(font);
     label->adjustSize();
     return label;
 }
@@ -33,6 +42,33 @@ QPushButton* placeButton(const QString& name, const QString& caption, QWidget* p
     auto* button = place(new QPushButton(caption, parent), name, geometry);
     button->setAutoDefault(false);
     return button;
+}
+
+void setTextGrowing(QLabel* label, const QString& text)
+{
+    const char* key = "homeGeometry";
+    if (!label->property(key).isValid())
+        label->setProperty(key, label->geometry());
+    const QRect home = label->property(key).toRect();
+    label->setText(text);
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2 * label->margin() + 4;
+    QRect r = home;
+    if (needed > home.width()) {
+        r.setWidth(needed);
+        if (label->alignment() & Qt::AlignLeft)
+            r.moveLeft(home.left());
+        else if (label->alignment() & Qt::AlignRight)
+            r.moveRight(home.right());
+        else
+            r.moveLeft(home.left() - (needed - home.width()) / 2);
+    }
+    if (const QWidget* parent = label->parentWidget()) {
+        if (r.right() > parent->width() - 1)
+            r.moveRight(parent->width() - 1);
+        if (r.left() < 0)
+            r.moveLeft(0);
+    }
+    label->setGeometry(r);
 }
 
 QString chosenText(const QComboBox* box)

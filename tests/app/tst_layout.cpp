@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QRegion>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -20,6 +21,43 @@ void settle()
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
 }
+
+// Every caption of the shown page and the top strip: a single-line label is as wide as its text in its own
+// font, and lies wholly inside its parent; a group box's title fits the box, and the box the page.
+QStringList cutTexts(TSQMainForm* form)
+{
+    QStringList cut;
+    QWidget* page = form->MainPageControl->currentWidget();
+    QList<QLabel*> labels = page->findChildren<QLabel*>();
+    labels << form->infoPanel->findChildren<QLabel*>() << form->validPanel->findChildren<QLabel*>();
+    for (QLabel* l : labels) {
+        if (!l->isVisibleTo(form) || l->text().isEmpty() || !l->pixmap().isNull())
+            continue;
+        const QWidget* parent = l->parentWidget();
+        if (!l->wordWrap() && !l->inherits("TRotatedLabel")) {
+            for (const QString& line : l->text().split('\n'))
+                if (l->fontMetrics().horizontalAdvance(line) > l->contentsRect().width())
+                    cut << QStringLiteral("\"%1\" is %2 wide in a label of %3")
+                               .arg(line)
+                               .arg(l->fontMetrics().horizontalAdvance(line))
+                               .arg(l->contentsRect().width());
+        }
+        if (!parent->rect().contains(l->geometry()))
+            cut << QStringLiteral("\"%1\" reaches outside %2").arg(l->text(), parent->objectName());
+    }
+    for (QGroupBox* box : page->findChildren<QGroupBox*>()) {
+        if (!page->rect().contains(box->geometry()))
+            cut << QStringLiteral("group box \"%1\" reaches outside the page").arg(box->title());
+        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(form) && !box->rect().contains(child->geometry()))
+                cut << QStringLiteral("%1 reaches outside \"%2\"").arg(child->objectName(), box->title());
+    }
+    QTabBar* tabs = form->MainPageControl->tabBar();
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)) > tabs->tabRect(i).width())
+            cut << QStringLiteral("tab \"%1\"").arg(tabs->tabText(i));
+    return cut;
+}
 } // namespace
 
 class TestLayout : public QObject {
@@ -34,6 +72,9 @@ private slots:
     void storedSizeAtStartUp();
     void outlineContainsAndExcludes_data();
     void outlineContainsAndExcludes();
+    void textsAreWholeAtEverySize_data();
+    void textsAreWholeAtEverySize();
+    void longPitchNameGrowsAroundItsPlace();
 };
 
 void TestLayout::presetSizes_data()
@@ -169,6 +210,55 @@ void TestLayout::outlineContainsAndExcludes()
     QFETCH(QPoint, point);
     QFETCH(bool, inside);
     QCOMPARE(windowOutline(799, 600).contains(point), inside);
+}
+
+void TestLayout::textsAreWholeAtEverySize_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("page");
+    const char* items[] = {"size640Menu", "size800Menu", "size1024Menu", "sizeCustMenu"};
+    const char* pages[] = {"Lineup Creator", "Lineup Viewer", "Auction Bids", "Press Statement", "Zip Orders"};
+    for (const char* item : items)
+        for (int page = 0; page < 5; ++page)
+            QTest::addRow("%s, %s", item, pages[page]) << QString(item) << page;
+}
+
+void TestLayout::textsAreWholeAtEverySize()
+{
+    QFETCH(QString, item);
+    QFETCH(int, page);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    QFile::copy(sample("RVR3.txt"), w.path("RVR3.txt"));
+    FileDialog::queueAnswer(w.path("RVR3.txt"));
+    w.action("OpenLineupMenu")->trigger();
+    w.action(item)->trigger();
+    w.form->MainPageControl->setCurrentIndex(page);
+    settle();
+    const QStringList cut = cutTexts(w.form.get());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+}
+
+void TestLayout::longPitchNameGrowsAroundItsPlace()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    QMap<QString, QRect> home;
+    for (QLabel* l : w.form->pitchLabels)
+        home.insert(l->objectName(), l->geometry());
+    QFile::copy(sample("RVR3.txt"), w.path("RVR3.txt"));
+    FileDialog::queueAnswer(w.path("RVR3.txt"));
+    w.action("OpenLineupMenu")->trigger();
+    QLabel* shown = nullptr;
+    for (QLabel* l : w.form->pitchLabels)
+        if (l->text() == QString("François Lemaître"))
+            shown = l;
+    QVERIFY2(shown, "the long name is not on the pitch");
+    QVERIFY(shown->width() >= shown->fontMetrics().horizontalAdvance(shown->text()));
+    QVERIFY(shown->width() > home.value(shown->objectName()).width());
+    QVERIFY(shown->parentWidget()->rect().contains(shown->geometry()));
+    QVERIFY(qAbs(shown->geometry().center().x() - home.value(shown->objectName()).center().x()) <= 1);
+    QCOMPARE(shown->y(), home.value(shown->objectName()).y());
 }
 
 QTEST_MAIN(TestLayout)

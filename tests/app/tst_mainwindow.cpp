@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -26,6 +27,9 @@ private slots:
     void exitAsksWhileOrdersAreListed();
     void aboutShowsAFreshBoxEachTime();
     void helpShowsContentsOrSaysMissing();
+    void helpIsOneWindowWithBackForwardAndContents();
+    void helpExplainsTheShippedStrategyLetters();
+    void titleStripCloseButtonClosesWithoutAsking();
     void escapingErrorIsShownAndProgramGoesOn();
 };
 
@@ -290,6 +294,85 @@ void TestMainWindow::escapingErrorIsShownAndProgramGoesOn()
              qPrintable(boxes.at(0)));
     w.openRoster(sample("RVR.ros"));
     QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+}
+
+void TestMainWindow::helpIsOneWindowWithBackForwardAndContents()
+{
+    Window w;
+    // Every Help command: the menu item, F1 and the tool button.
+    w.action("Help1")->trigger();
+    QTest::keyClick(w.form.get(), Qt::Key_F1);
+    w.find<QToolButton>("HelpToolbarBtn")->click();
+    QList<THelpWindow*> helps;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<THelpWindow*>(top); h && h->isVisible())
+            helps.append(h);
+    QCOMPARE(helps.size(), 1);
+    THelpWindow* help = helps.first();
+    // A normal window of its own: not owned by the main window, not a tool window, not kept on top.
+    QVERIFY(!help->parentWidget());
+    QCOMPARE(help->windowType(), Qt::Window);
+    QVERIFY(!(help->windowFlags() & Qt::WindowStaysOnTopHint));
+
+    auto* browser = help->findChild<QTextBrowser*>("HelpBrowser");
+    auto* back = help->findChild<QToolButton*>("HelpBackButton");
+    auto* forward = help->findChild<QToolButton*>("HelpForwardButton");
+    auto* contents = help->findChild<QToolButton*>("HelpContentsButton");
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    QVERIFY(!back->isEnabled());
+    // The first link of the contents, followed with the keyboard.
+    QApplication::setActiveWindow(help);
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    QCOMPARE(browser->source().fragment(), QString("start"));
+    QVERIFY(back->isEnabled());
+    back->click();
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    QVERIFY(forward->isEnabled());
+    forward->click();
+    QCOMPARE(browser->source().fragment(), QString("start"));
+    contents->click();
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    // Contents is a step of its own: Back returns to the page before it.
+    back->click();
+    QCOMPARE(browser->source().fragment(), QString("start"));
+    // A further Help command raises the same window at its contents.
+    w.action("Help1")->trigger();
+    QCOMPARE(THelpWindow::instance(), help);
+    QCOMPARE(browser->source().fragment(), QString("contents"));
+    QVERIFY(help->isVisible());
+    QVERIFY(shownBoxes().isEmpty());
+}
+
+void TestMainWindow::helpExplainsTheShippedStrategyLetters()
+{
+    const QString help =
+        QString::fromUtf8(readBytes(QFileInfo(QStringLiteral(SHIPPED_INI)).dir().filePath("SQDX.HLP")));
+    QString section;
+    QStringList presets;
+    for (const QString& line : QString::fromLatin1(readBytes(SHIPPED_INI)).split(QRegularExpression("\\r?\\n"))) {
+        if (line.startsWith('['))
+            section = line;
+        else if (section.endsWith("TTacs]") && QRegularExpression("^T\\d+=").match(line).hasMatch())
+            presets << line.section('=', 1);
+    }
+    QVERIFY(!presets.isEmpty());
+    // Every strategy the shipped settings offer, in both leagues, is in the help's table with its letter.
+    for (const QString& name : presets)
+        QVERIFY2(help.contains("<tr><td>" + name.left(1) + "</td><td>" + name), qPrintable(name));
+}
+
+void TestMainWindow::titleStripCloseButtonClosesWithoutAsking()
+{
+    Window w;
+    w.form->ZipListBox->addItem(w.path("RVR3.txt"));
+    QCOMPARE(w.find<QLabel>("CaptionLabel")->text(), QString("Squadrant "));
+    QVERIFY(w.form->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(w.find<QToolButton>("MinimiseButton")->isVisible());
+    w.find<QToolButton>("CloseButton")->click();
+    QVERIFY(!w.form->isVisible());
+    QVERIFY(shownBoxes().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -101,7 +101,7 @@ void TestAssistWindow::commandAndDialogAsTheManagerSeesThem()
 
     QMenu* edit = w.find<QMenu>("EditMenu");
     QCOMPARE(edit->title(), QString("&Edit"));
-    const QList<QAction*> bar = w.form->menuBar()->actions();
+    const QList<QAction*> bar = w.find<QMenuBar>("MainMenu1")->actions();
     QCOMPARE(bar.indexOf(edit->menuAction()), bar.indexOf(file->menuAction()) + 1);
     QCOMPARE(bar.indexOf(w.find<QMenu>("Options1")->menuAction()), bar.indexOf(edit->menuAction()) + 1);
     QCOMPARE(w.action("UndoMenu")->text(), QString("&Undo"));

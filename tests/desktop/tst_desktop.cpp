@@ -1,0 +1,503 @@
+// The windows on a real X display (Xvfb, started by with_openbox.sh), under the openbox window manager and with no
+// window manager at all: the outer sizes, the outline against what is really on the screen, the tabs, centring,
+// and moving and resizing the window with the mouse as the manager does (xdotool drives the X server's pointer).
+#include "app/Formsizeunit.h"
+#include "app/aboutbox.h"
+#include "app/helpwindow.h"
+#include "tactics/Playcondunit.h"
+#include "testutil.h"
+#include "widgets/titlestrip.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QImage>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegion>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QSizeGrip>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+// True when the display has a window manager (the test is run both ways).
+bool withWindowManager()
+{
+    return qEnvironmentVariable("SQUADRANT_WM") != QLatin1String("none");
+}
+
+QString checkedSize(const Window& w)
+{
+    QStringList on;
+    for (const char* name : {"size640Menu", "size800Menu", "size1024Menu", "sizeCustMenu"})
+        if (w.action(name)->isChecked())
+            on << name;
+    return on.join(' ');
+}
+
+// Waits until the window manager has done with the window: exposed, and the same outer geometry for a while.
+void settle(QWidget* window)
+{
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QElapsedTimer clock;
+    clock.start();
+    QRect last = window->frameGeometry();
+    QElapsedTimer still;
+    still.start();
+    while (clock.elapsed() < 5000 && still.elapsed() < 300) {
+        QTest::qWait(20);
+        if (window->frameGeometry() != last) {
+            last = window->frameGeometry();
+            still.restart();
+        }
+    }
+}
+
+void xdotool(const QStringList& args)
+{
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), args), 0);
+}
+
+// A drag with the real pointer, in screen coordinates, in small steps as a hand makes it.
+void drag(QPoint from, QPoint to)
+{
+    xdotool({"mousemove", QString::number(from.x()), QString::number(from.y())});
+    QTest::qWait(50);
+    xdotool({"mousedown", "1"});
+    QTest::qWait(50);
+    for (int i = 1; i <= 10; ++i) {
+        const QPoint p = from + (to - from) * i / 10;
+        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())});
+        QTest::qWait(20);
+    }
+    xdotool({"mouseup", "1"});
+    QTest::qWait(100);
+}
+
+void click(QPoint at)
+{
+    xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    QTest::qWait(100);
+}
+
+QImage screen()
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+}
+
+// The window's outline in screen coordinates.
+QRegion outlineOnScreen(TSQMainForm* form)
+{
+    const QRect outer = form->frameGeometry();
+    return windowOutline(outer.width(), outer.height()).translated(outer.topLeft());
+}
+
+// Every pixel of the screen around the window that lies outside its outline shows the bare (black) root
+// window: no frame, border or piece of the window stands apart from it. Returns the first pixel that does not.
+QString strayPixel(const QImage& shot, const QRegion& outline, const QRect& around)
+{
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x) {
+            if (x < 0 || y < 0 || x >= shot.width() || y >= shot.height() || outline.contains(QPoint(x, y)))
+                continue;
+            if (shot.pixelColor(x, y) != QColor(Qt::black))
+                return QStringLiteral("%1,%2 shows %3").arg(x).arg(y).arg(shot.pixelColor(x, y).name());
+        }
+    return QString();
+}
+
+// The five tabs, each wholly inside the visible outline (in screen coordinates).
+void checkTabsInsideOutline(TSQMainForm* form)
+{
+    QTabBar* tabs = form->MainPageControl->tabBar();
+    QVERIFY(tabs->isVisible());
+    QCOMPARE(tabs->count(), 5);
+    const QRegion outline = outlineOnScreen(form);
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QRect tab(tabs->mapToGlobal(tabs->tabRect(i).topLeft()), tabs->tabRect(i).size());
+        QVERIFY2(QRegion(tab).subtracted(outline).isEmpty(),
+                 qPrintable(QStringLiteral("tab %1 at %2,%3 %4x%5 is not wholly inside the outline")
+                                .arg(tabs->tabText(i))
+                                .arg(tab.x())
+                                .arg(tab.y())
+                                .arg(tab.width())
+                                .arg(tab.height())));
+        // ...and inside the page control's own visible area, so it is drawn whole.
+        QVERIFY(tabs->rect().contains(tabs->tabRect(i)));
+        QVERIFY(form->MainPageControl->rect().contains(
+            QRect(tabs->mapTo(form->MainPageControl, tabs->tabRect(i).topLeft()), tabs->tabRect(i).size())));
+    }
+}
+
+void checkWholeWindowOnScreen(TSQMainForm* form)
+{
+    // The window draws its own frame: the window manager adds none.
+    QCOMPARE(form->frameGeometry(), form->geometry());
+    // The platform's idea of where the window is (which places pop-up menus) agrees with the window's own.
+    QCOMPARE(form->windowHandle()->geometry(), form->geometry());
+    const QRect outer = form->frameGeometry();
+    const QImage shot = screen();
+    const QString stray = strayPixel(shot, outlineOnScreen(form), outer.adjusted(-6, -6, 6, 60));
+    QVERIFY2(stray.isEmpty(), qPrintable(stray));
+    // ...and the window is really there: the title strip at the top, the window colour in the tab piece.
+    QCOMPARE(shot.pixelColor(outer.topLeft() + QPoint(outer.width() / 2, 3)), QColor(46, 104, 58));
+    QCOMPARE(shot.pixelColor(outer.topLeft() + QPoint(385, outer.height() - 30)), QColor(192, 220, 192));
+    checkTabsInsideOutline(form);
+}
+
+void checkCentred(QWidget* window)
+{
+    const QRect area = window->screen()->availableGeometry();
+    const QRect outer = window->frameGeometry();
+    QVERIFY2(qAbs(outer.center().x() - area.center().x()) <= 1 && qAbs(outer.center().y() - area.center().y()) <= 1,
+             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 is not centred")
+                            .arg(window->objectName())
+                            .arg(outer.x())
+                            .arg(outer.y())
+                            .arg(outer.width())
+                            .arg(outer.height())));
+}
+
+QByteArray options(const QByteArray& lines)
+{
+    return "[Options]\r\n" + lines + "\r\n";
+}
+} // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void startUpSizes_data();
+    void startUpSizes();
+    void formSizeItems_data();
+    void formSizeItems();
+    void customThenRestartKeepsTheSize();
+    void dragBelowTheMinimum_data();
+    void dragBelowTheMinimum();
+    void edgesResize_data();
+    void edgesResize();
+    void eachTabIsClickable_data();
+    void eachTabIsClickable();
+    void titleStripMovesMinimisesAndCloses();
+    void aboutBoxIsCentred();
+    void conditionalsEditorOutlineIsTheWholeWindow();
+    void helpWindowStandsBesideTheMainWindow();
+};
+
+void TestDesktop::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    QProcess xprop;
+    xprop.start("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"});
+    QVERIFY(xprop.waitForFinished());
+    const bool running = xprop.readAllStandardOutput().contains("window id");
+    QVERIFY2(running == withWindowManager(), running ? "a window manager is running" : "no window manager is running");
+}
+
+void TestDesktop::startUpSizes_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("640") << QByteArray("ScreenRes=640") << QSize(680, 480) << "size640Menu";
+    QTest::newRow("800") << QByteArray("ScreenRes=800") << QSize(796, 512) << "size800Menu";
+    QTest::newRow("1024") << QByteArray("ScreenRes=1024") << QSize(1020, 680) << "size1024Menu";
+    QTest::newRow("999") << QByteArray("ScreenRes=999\r\nXRes=900\r\nYRes=650") << QSize(900, 650) << "sizeCustMenu";
+    QTest::newRow("999 below the minimum")
+        << QByteArray("ScreenRes=999\r\nXRes=500\r\nYRes=300") << QSize(680, 480) << "sizeCustMenu";
+    QTest::newRow("other") << QByteArray("ScreenRes=700") << QSize(799, 600) << "";
+}
+
+void TestDesktop::startUpSizes()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QSize, outer);
+    QFETCH(QString, checked);
+    Window w(options(stored));
+    settle(w.form.get());
+    QCOMPARE(w.form->frameGeometry().size(), outer);
+    QCOMPARE(checkedSize(w), checked);
+    checkCentred(w.form.get());
+    checkWholeWindowOnScreen(w.form.get());
+}
+
+void TestDesktop::formSizeItems_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QSize>("outer");
+    QTest::newRow("F5") << int(Qt::Key_F5) << "size640Menu" << QSize(680, 480);
+    QTest::newRow("F6") << int(Qt::Key_F6) << "size800Menu" << QSize(796, 512);
+    QTest::newRow("F7") << int(Qt::Key_F7) << "size1024Menu" << QSize(1020, 680);
+    QTest::newRow("Custom") << 0 << "sizeCustMenu" << QSize(799, 600);
+}
+
+void TestDesktop::formSizeItems()
+{
+    QFETCH(int, key);
+    QFETCH(QString, item);
+    QFETCH(QSize, outer);
+    Window w;
+    settle(w.form.get());
+    if (key) {
+        w.form->activateWindow();
+        QTRY_VERIFY(w.form->isActiveWindow());
+        xdotool({"key", key == Qt::Key_F5 ? "F5" : key == Qt::Key_F6 ? "F6" : "F7"});
+    } else {
+        w.action(item)->trigger();
+    }
+    QTRY_COMPARE(w.form->frameGeometry().size(), outer);
+    settle(w.form.get());
+    QCOMPARE(w.form->frameGeometry().size(), outer);
+    QCOMPARE(checkedSize(w), item);
+    const MainLayout l = computeMainLayout(outer.width(), outer.height());
+    QCOMPARE(w.form->RosterStringGrid->size(), QSize(l.gridWidth, l.gridHeight));
+    QCOMPARE(w.form->MainPageControl->size(), QSize(l.pageWidth, l.pageHeight));
+    // The whole window stays on the screen.
+    QVERIFY(w.form->screen()->availableGeometry().contains(w.form->frameGeometry()));
+    checkWholeWindowOnScreen(w.form.get());
+}
+
+void TestDesktop::customThenRestartKeepsTheSize()
+{
+    QByteArray ini;
+    QSize first;
+    {
+        Window w;
+        settle(w.form.get());
+        first = w.form->frameGeometry().size();
+        QCOMPARE(first, QSize(799, 600));
+        ini = readBytes(w.iniPath);
+    }
+    // Custom, then a fresh start, three times over: the window never grows.
+    for (int round = 0; round < 3; ++round) {
+        Window w(ini);
+        settle(w.form.get());
+        QCOMPARE(w.form->frameGeometry().size(), first);
+        w.action("sizeCustMenu")->trigger();
+        ini = readBytes(w.iniPath);
+        QVERIFY2(ini.contains("ScreenRes=999\r\nXRes=799\r\nYRes=600\r\n"), ini.constData());
+        checkWholeWindowOnScreen(w.form.get());
+    }
+}
+
+void TestDesktop::dragBelowTheMinimum_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("640 x 480") << "size640Menu";
+    QTest::newRow("800 x 600") << "size800Menu";
+    QTest::newRow("1024 x 768") << "size1024Menu";
+    QTest::newRow("Custom") << "sizeCustMenu";
+}
+
+void TestDesktop::dragBelowTheMinimum()
+{
+    QFETCH(QString, item);
+    Window w;
+    settle(w.form.get());
+    w.action(item)->trigger();
+    settle(w.form.get());
+    const QSize start = w.form->frameGeometry().size();
+
+    // Larger first: the grip follows the pointer and the layout follows the window.
+    QSizeGrip* grip = w.find<QSizeGrip>("SizeGrip");
+    QVERIFY(grip->isVisible());
+    QPoint at = grip->mapToGlobal(grip->rect().center());
+    drag(at, at + QPoint(60, 40));
+    settle(w.form.get());
+    const QSize larger = w.form->frameGeometry().size();
+    QVERIFY2(qAbs(larger.width() - start.width() - 60) <= 2 && qAbs(larger.height() - start.height() - 40) <= 2,
+             qPrintable(QStringLiteral("%1x%2").arg(larger.width()).arg(larger.height())));
+    QCOMPARE(checkedSize(w), QString());
+    QCOMPARE(w.form->RosterStringGrid->width(), larger.width() - 285);
+    checkWholeWindowOnScreen(w.form.get());
+
+    // Then far below the minimum: the window springs back to 680 by 480.
+    at = grip->mapToGlobal(grip->rect().center());
+    drag(at, at - QPoint(larger.width() - 300, larger.height() - 250));
+    QTRY_COMPARE(w.form->frameGeometry().size(), QSize(680, 480));
+    settle(w.form.get());
+    QCOMPARE(w.form->frameGeometry().size(), QSize(680, 480));
+    QCOMPARE(checkedSize(w), QString());
+    QCOMPARE(w.form->RosterStringGrid->size(), QSize(390, 315));
+    QCOMPARE(w.form->MainPageControl->size(), QSize(667, 373));
+    checkWholeWindowOnScreen(w.form.get());
+}
+
+void TestDesktop::edgesResize_data()
+{
+    QTest::addColumn<QString>("edge");
+    QTest::addColumn<QPoint>("move");
+    QTest::addColumn<QRect>("change"); // of the outer geometry: left, top, width, height
+    QTest::newRow("right, wider") << "RightEdgeGrip" << QPoint(50, 0) << QRect(0, 0, 50, 0);
+    QTest::newRow("left, wider") << "LeftEdgeGrip" << QPoint(-40, 0) << QRect(-40, 0, 40, 0);
+    QTest::newRow("bottom, taller") << "BottomEdgeGrip" << QPoint(0, 30) << QRect(0, 0, 0, 30);
+    QTest::newRow("right, too narrow") << "RightEdgeGrip" << QPoint(-400, 0) << QRect(0, 0, 680 - 799, 0);
+    QTest::newRow("bottom, too low") << "BottomEdgeGrip" << QPoint(0, -300) << QRect(0, 0, 0, 480 - 600);
+}
+
+void TestDesktop::edgesResize()
+{
+    QFETCH(QString, edge);
+    QFETCH(QPoint, move);
+    QFETCH(QRect, change);
+    Window w;
+    settle(w.form.get());
+    const QRect before = w.form->frameGeometry();
+    auto* grip = w.find<QWidget>(edge);
+    QVERIFY(grip->isVisible());
+    QVERIFY(outlineOnScreen(w.form.get()).contains(QRect(grip->mapToGlobal(QPoint(0, 0)), grip->size())));
+    const QPoint at = grip->mapToGlobal(grip->rect().center());
+    drag(at, at + move);
+    settle(w.form.get());
+    const QRect after = w.form->frameGeometry();
+    const QRect expected(before.x() + change.x(), before.y() + change.y(), before.width() + change.width(),
+                         before.height() + change.height());
+    QVERIFY2(
+        qAbs(after.width() - expected.width()) <= 2 && qAbs(after.height() - expected.height()) <= 2 &&
+            qAbs(after.x() - expected.x()) <= 2 && qAbs(after.y() - expected.y()) <= 2,
+        qPrintable(QStringLiteral("%1,%2 %3x%4").arg(after.x()).arg(after.y()).arg(after.width()).arg(after.height())));
+    QCOMPARE(checkedSize(w), QString());
+    checkWholeWindowOnScreen(w.form.get());
+}
+
+void TestDesktop::eachTabIsClickable_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("640") << QByteArray("ScreenRes=640");
+    QTest::newRow("800") << QByteArray("ScreenRes=800");
+    QTest::newRow("1024") << QByteArray("ScreenRes=1024");
+    QTest::newRow("999") << QByteArray("ScreenRes=999\r\nXRes=1100\r\nYRes=760");
+}
+
+void TestDesktop::eachTabIsClickable()
+{
+    QFETCH(QByteArray, stored);
+    Window w(options(stored));
+    settle(w.form.get());
+    QTabBar* tabs = w.form->MainPageControl->tabBar();
+    // With the real pointer, near each tab's lower left corner as well as at its centre.
+    for (int i : {4, 1, 2, 3, 0}) {
+        const QRect tab = tabs->tabRect(i);
+        click(tabs->mapToGlobal(tab.center()));
+        QTRY_COMPARE(w.form->MainPageControl->currentIndex(), i);
+        click(tabs->mapToGlobal(QPoint(tab.left() + 3, tab.bottom() - 2)));
+        QTRY_COMPARE(w.form->MainPageControl->currentIndex(), i);
+    }
+}
+
+void TestDesktop::titleStripMovesMinimisesAndCloses()
+{
+    Window w;
+    settle(w.form.get());
+    QCOMPARE(w.find<QLabel>("CaptionLabel")->text(), QString("Squadrant "));
+    const QPoint before = w.form->frameGeometry().topLeft();
+    // The free part of the strip, between the menus and the buttons.
+    auto* strip = w.find<TTitleStrip>("TitleStrip");
+    const QPoint grab = strip->mapToGlobal(QPoint(strip->width() - 120, strip->height() / 2));
+    drag(grab, grab + QPoint(-70, 45));
+    settle(w.form.get());
+    QCOMPARE(w.form->frameGeometry().topLeft(), before + QPoint(-70, 45));
+    QCOMPARE(w.form->frameGeometry().size(), QSize(799, 600));
+    checkWholeWindowOnScreen(w.form.get());
+
+    if (withWindowManager()) { // only a window manager can take a window off the screen to an icon
+        auto* minimise = w.find<QToolButton>("MinimiseButton");
+        click(minimise->mapToGlobal(minimise->rect().center()));
+        QTRY_VERIFY(w.form->windowState() & Qt::WindowMinimized);
+        w.form->showNormal();
+        settle(w.form.get());
+    }
+
+    // The close button closes as a frame's close box does: no question, even with files waiting to be zipped.
+    w.form->ZipListBox->addItem("RVR3.txt");
+    auto* close = w.find<QToolButton>("CloseButton");
+    click(close->mapToGlobal(close->rect().center()));
+    QTRY_VERIFY(!w.form->isVisible());
+    QVERIFY(shownBoxes().isEmpty());
+}
+
+void TestDesktop::aboutBoxIsCentred()
+{
+    Window w;
+    settle(w.form.get());
+    bool seen = false;
+    whenModal([&seen](QWidget* box) {
+        const auto closeAnyway = qScopeGuard([box] {
+            if (box->isVisible())
+                static_cast<QDialog*>(box)->reject();
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        // Framed by the window manager, when there is one, and centred by its outer size once framed.
+        if (withWindowManager())
+            QTRY_VERIFY(box->frameGeometry().height() > box->height());
+        settle(box);
+        QCOMPARE(box->frameGeometry().height() > box->height(), withWindowManager());
+        checkCentred(box);
+        seen = true;
+        box->findChild<QPushButton*>("OKButton")->click();
+    });
+    w.action("About1")->trigger();
+    QVERIFY(seen);
+}
+
+void TestDesktop::conditionalsEditorOutlineIsTheWholeWindow()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    settle(w.form.get());
+    bool seen = false;
+    whenModal([&seen](QWidget* dialog) {
+        const auto closeAnyway = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                static_cast<QDialog*>(dialog)->reject();
+        });
+        auto* editor = qobject_cast<TPlayCondForm*>(dialog);
+        QVERIFY(editor);
+        settle(editor);
+        QCOMPARE(editor->frameGeometry(), editor->geometry());
+        QCOMPARE(editor->findChild<QLabel*>("CaptionLabel")->text(), QString("Player Conditionals"));
+        // The editor stands over the main window: its rounded corners show what lies beneath, not the strip.
+        const QImage shot = screen();
+        const QPoint corner = editor->geometry().topLeft();
+        QVERIFY(!editor->mask().contains(QPoint(0, 0)));
+        QVERIFY(shot.pixelColor(corner) != QColor(46, 104, 58)); // the strip's colour stops at the outline
+        QVERIFY(shot.pixelColor(corner + QPoint(200, 10)) == QColor(46, 104, 58));
+        auto* close = editor->findChild<QToolButton*>("CloseButton");
+        click(close->mapToGlobal(close->rect().center()));
+        QTRY_VERIFY(!editor->isVisible());
+        seen = true;
+    });
+    w.clickGrid(3, ColConditionals);
+    QVERIFY(seen);
+    QCOMPARE(w.cell(ColConditionals, 3), QString()); // the close box leaves the cell as it was
+}
+
+void TestDesktop::helpWindowStandsBesideTheMainWindow()
+{
+    Window w(options("ScreenRes=640"));
+    settle(w.form.get());
+    for (int i = 0; i < 3; ++i)
+        w.action("Help1")->trigger();
+    QList<THelpWindow*> helps;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<THelpWindow*>(top); h && h->isVisible())
+            helps.append(h);
+    QCOMPARE(helps.size(), 1);
+    THelpWindow* help = helps.first();
+    settle(help);
+    QVERIFY(!help->windowHandle()->transientParent());
+    QVERIFY(!(help->windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(!help->frameGeometry().intersects(w.form->frameGeometry()));
+    QVERIFY(w.form->screen()->availableGeometry().contains(help->frameGeometry()));
+    help->close();
+}
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
