@@ -170,17 +170,28 @@ void TEdgeGrip::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
+QRect outerGeometry(const QWidget* window)
+{
+    // The platform window knows the frame as soon as the window manager has told it; the widget's own copy of the
+    // frame is refreshed only when the window next moves or resizes.
+    if (const QWindow* handle = window->windowHandle(); handle && window->isVisible())
+        return handle->frameGeometry();
+    return window->frameGeometry();
+}
+
 void centreOnScreen(QWidget* window)
 {
     auto place = [](QWidget* w) {
         const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
         if (!screen)
-            return QPoint();
+            return;
         const QRect area = screen->availableGeometry();
-        const QSize outer = w->frameGeometry().size();
+        const QSize outer = outerGeometry(w).size();
         const QPoint at(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-        w->move(at);
-        return at;
+        if (QWindow* handle = w->windowHandle(); handle && w->isVisible())
+            handle->setFramePosition(at);
+        else
+            w->move(at);
     };
     place(window);
     // The frame's size arrives from the window manager some time after the window is shown: until a frame has
@@ -188,13 +199,13 @@ void centreOnScreen(QWidget* window)
     auto* timer = new QTimer(window);
     timer->setInterval(25);
     auto tries = std::make_shared<int>(0);
-    auto frame = std::make_shared<QSize>(window->frameGeometry().size() - window->size());
+    auto frame = std::make_shared<QSize>(outerGeometry(window).size() - window->size());
     QObject::connect(timer, &QTimer::timeout, window, [window, timer, tries, frame, place] {
         if (++*tries > 120) {
             timer->deleteLater();
             return;
         }
-        const QSize now = window->frameGeometry().size() - window->size();
+        const QSize now = outerGeometry(window).size() - window->size();
         if (window->isVisible() && now != *frame) {
             *frame = now;
             place(window);

@@ -66,6 +66,9 @@ private:
     QRect m_startGeometry;
 };
 
+// A top-level window's outer geometry (frame included), as the window manager has framed it.
+QRect outerGeometry(const QWidget* window);
+
 // Centres a top-level window on its screen by its outer size (frame included), now and again once the window
 // manager has framed it, unless the manager has moved it in between.
 void centreOnScreen(QWidget* window);

@@ -153,7 +153,7 @@ void checkWholeWindowOnScreen(TSQMainForm* form)
 void checkCentred(QWidget* window)
 {
     const QRect area = window->screen()->availableGeometry();
-    const QRect outer = window->frameGeometry();
+    const QRect outer = outerGeometry(window);
     QVERIFY2(qAbs(outer.center().x() - area.center().x()) <= 1 && qAbs(outer.center().y() - area.center().y()) <= 1,
              qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 is not centred")
                             .arg(window->objectName())
@@ -177,6 +177,7 @@ private slots:
     void startUpSizes();
     void formSizeItems_data();
     void formSizeItems();
+    void customThenRestartKeepsTheSize_data();
     void customThenRestartKeepsTheSize();
     void dragBelowTheMinimum_data();
     void dragBelowTheMinimum();
@@ -264,26 +265,54 @@ void TestDesktop::formSizeItems()
     checkWholeWindowOnScreen(w.form.get());
 }
 
+void TestDesktop::customThenRestartKeepsTheSize_data()
+{
+    QTest::addColumn<QString>("item"); // the size chosen before Custom, or empty
+    QTest::addColumn<QPoint>("drag");  // then dragged by the grip
+    QTest::addColumn<QSize>("outer");
+    QTest::newRow("designed size") << "" << QPoint() << QSize(799, 600);
+    QTest::newRow("640 x 480") << "size640Menu" << QPoint() << QSize(680, 480);
+    QTest::newRow("800 x 600") << "size800Menu" << QPoint() << QSize(796, 512);
+    QTest::newRow("1024 x 768") << "size1024Menu" << QPoint() << QSize(1020, 680);
+    QTest::newRow("dragged") << "" << QPoint(101, 50) << QSize(900, 650);
+}
+
 void TestDesktop::customThenRestartKeepsTheSize()
 {
+    QFETCH(QString, item);
+    QFETCH(QPoint, drag);
+    QFETCH(QSize, outer);
     QByteArray ini;
-    QSize first;
     {
         Window w;
         settle(w.form.get());
-        first = w.form->frameGeometry().size();
-        QCOMPARE(first, QSize(799, 600));
+        if (!item.isEmpty())
+            w.action(item)->trigger();
+        settle(w.form.get());
+        if (!drag.isNull()) {
+            auto* grip = w.find<QSizeGrip>("SizeGrip");
+            const QPoint at = grip->mapToGlobal(grip->rect().center());
+            ::drag(at, at + drag);
+            settle(w.form.get());
+        }
+        QCOMPARE(w.form->frameGeometry().size(), outer);
+        w.action("sizeCustMenu")->trigger();
         ini = readBytes(w.iniPath);
     }
-    // Custom, then a fresh start, three times over: the window never grows.
+    const QByteArray stored =
+        QStringLiteral("ScreenRes=999\r\nXRes=%1\r\nYRes=%2\r\n").arg(outer.width()).arg(outer.height()).toLatin1();
+    QVERIFY2(ini.contains(stored), ini.constData());
+    // A fresh start, then Custom again, three times over: the window opens at the stored outer size and never
+    // grows.
     for (int round = 0; round < 3; ++round) {
         Window w(ini);
         settle(w.form.get());
-        QCOMPARE(w.form->frameGeometry().size(), first);
+        QCOMPARE(w.form->frameGeometry().size(), outer);
+        QCOMPARE(checkedSize(w), QString("sizeCustMenu"));
+        checkWholeWindowOnScreen(w.form.get());
         w.action("sizeCustMenu")->trigger();
         ini = readBytes(w.iniPath);
-        QVERIFY2(ini.contains("ScreenRes=999\r\nXRes=799\r\nYRes=600\r\n"), ini.constData());
-        checkWholeWindowOnScreen(w.form.get());
+        QVERIFY2(ini.contains(stored), ini.constData());
     }
 }
 
@@ -436,9 +465,11 @@ void TestDesktop::aboutBoxIsCentred()
         QVERIFY(QTest::qWaitForWindowExposed(box));
         // Framed by the window manager, when there is one, and centred by its outer size once framed.
         if (withWindowManager())
-            QTRY_VERIFY(box->frameGeometry().height() > box->height());
+            QTRY_VERIFY_WITH_TIMEOUT(outerGeometry(box).height() > box->height(), 10000);
         settle(box);
-        QCOMPARE(box->frameGeometry().height() > box->height(), withWindowManager());
+        QCOMPARE(outerGeometry(box).height() > box->height(), withWindowManager());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            qAbs(outerGeometry(box).center().y() - box->screen()->availableGeometry().center().y()) <= 1, 5000);
         checkCentred(box);
         seen = true;
         box->findChild<QPushButton*>("OKButton")->click();
