@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the main window under Xvfb with the openbox window manager, with a sample roster (and a sample line-up)
 # loaded, and writes screenshots into docs/: the window at each of the four sizes of the "Form Size" menu, the
-# line-up viewer and the player conditionals editor. Run after a build (scripts/build.sh).
+# line-up viewer, the player conditionals editor,
+# the orders check and the line-up assistant. Run after a build (scripts/build.sh).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin="$top/build/bin"
@@ -22,4 +23,6 @@ shot --roster RVR.ros --lineup RVR3.txt --size 800 --out "$top/docs/window-800.p
 shot --roster RVR.ros --lineup RVR3.txt --size 1024 --out "$top/docs/window-1024.png"
 shot --roster RVR.ros --lineup RVR3.txt --size 1100x760 --page 1 --out "$top/docs/window-custom.png"
 shot --roster RVR.ros --lineup RVR3.txt --open conditionals --out "$top/docs/conditionals.png"
+shot --roster RVR.ros --lineup RVR3.txt --open check --out "$top/docs/orderscheck.png"
+shot --roster RVR.ros --open assistant --out "$top/docs/assistant.png"
 echo "screenshots written to $top/docs"

@@ -30,7 +30,8 @@ int main(int argc, char* argv[])
          {QStringLiteral("lineup"), QStringLiteral("line-up file to open"), QStringLiteral("path")},
          {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
          {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
-         {QStringLiteral("open"), QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season"),
+         {QStringLiteral("open"),
+          QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check"),
           QStringLiteral("dialog")},
          {QStringLiteral("whole-screen"), QStringLiteral("the whole screen rather than the window")},
          {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
@@ -66,6 +67,9 @@ int main(int argc, char* argv[])
     const bool wholeScreen = args.isSet(QStringLiteral("whole-screen"));
     QTimer::singleShot(1500, [out, form, wholeScreen] {
         QWidget* shown = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : form;
+        // The orders check is a window of its own beside the main window, not a modal one.
+        if (auto* check = form->findChild<QWidget*>(QStringLiteral("OrdersCheckForm")); check && check->isVisible())
+            shown = check;
         const QRect around =
             wholeScreen ? QRect() : shown->frameGeometry().united(form->frameGeometry()).adjusted(-8, -8, 8, 8);
         QScreen* screen = QGuiApplication::primaryScreen();
@@ -79,6 +83,10 @@ int main(int argc, char* argv[])
         QTimer::singleShot(100, form->MatchTacBtnWithColor1, &QPushButton::click);
     else if (dialog == QLatin1String("about"))
         QTimer::singleShot(100, form->About1, &QAction::trigger);
+    else if (dialog == QLatin1String("assistant"))
+        QTimer::singleShot(100, form->SuggestLineupMenu, &QAction::trigger);
+    else if (dialog == QLatin1String("check"))
+        QTimer::singleShot(100, form->CheckOrdersMenu, &QAction::trigger);
     else if (dialog == QLatin1String("season"))
         QTimer::singleShot(100, form->SeasonLength1, &QAction::trigger);
     else if (dialog == QLatin1String("conditionals"))

@@ -278,9 +278,10 @@ void TestAssistWindow::cancelChangesNothing()
 void TestAssistWindow::undoRedoEachKindOfStep_data()
 {
     QTest::addColumn<QString>("step");
-    for (const char* s : {"pop-up choice", "substitute slot", "conditionals Done", "conditionals Cancel",
-                          "team tactics Save & Exit", "trainee", "trainee removed", "coach", "penalty taker",
-                          "home bonus", "match", "New Lineup", "Open Lineup", "roster", "opponent", "assistant"})
+    for (const char* s :
+         {"pop-up choice", "keyboard choice", "Delete key", "substitute slot", "conditionals Done",
+          "conditionals Cancel", "team tactics Save & Exit", "trainee", "trainee removed", "coach", "penalty taker",
+          "home bonus", "match", "New Lineup", "Open Lineup", "roster", "opponent", "assistant"})
         QTest::newRow(s) << QString(s);
 }
 
@@ -297,7 +298,17 @@ void TestAssistWindow::undoRedoEachKindOfStep()
     const int row = w.rowOf("Max Weber");
     if (step == "pop-up choice")
         w.place(row, "MF", "a");
-    else if (step == "substitute slot")
+    else if (step == "keyboard choice") {
+        QVERIFY(Window::tabTo(w.form->RosterStringGrid));
+        w.form->RosterStringGrid->setCurrentCell(row, ColPlay);
+        for (int key : {int(Qt::Key_Return), int(Qt::Key_M), int(Qt::Key_A)})
+            Window::key(key);
+        QCOMPARE(w.cell(ColPlay, row) + w.cell(ColStyle, row), QString("MFa"));
+    } else if (step == "Delete key") {
+        QVERIFY(Window::tabTo(w.form->CPListBox));
+        w.form->CPListBox->setCurrentRow(0);
+        Window::key(Qt::Key_Delete);
+    } else if (step == "substitute slot")
         w.makeSub(w.rowOf("Jürgen Klöse"), 4);
     else if (step == "conditionals Done")
         withEditor<TPlayCondForm>([&] { w.clickGrid(5, ColConditionals); },
