@@ -30,6 +30,19 @@ QString fileOf(const QString& kind)
         return "RVRSession7Press.txt";
     return "RVRSession7.zip";
 }
+
+// A whole session's orders ready to write: a valid line-up for match 3, session 7, a press text and a bid.
+void fillOrders(Window& w)
+{
+    w.openRoster(sample("RVR.ros"));
+    buildFixtureLineup(w);
+    selectText(w.form->MatchNoComboBox, "3");
+    w.form->SessionNoComboBox->setCurrentIndex(6);
+    w.form->PressMemo->setPlainText("Our statement");
+    w.form->AuctionStringGrid->setCellText(0, 1, "4");
+    w.form->AuctionStringGrid->setCellText(1, 1, "100");
+    w.form->AuctionStringGrid->setCellText(2, 1, "Smith");
+}
 } // namespace
 
 class TestFailures : public QObject {
@@ -55,14 +68,7 @@ void TestFailures::writesThatFail()
     QFETCH(QString, kind);
     QFETCH(QString, failure);
     Window w;
-    w.openRoster(sample("RVR.ros"));
-    buildFixtureLineup(w);
-    selectText(w.form->MatchNoComboBox, "3");
-    w.form->SessionNoComboBox->setCurrentIndex(6);
-    w.form->PressMemo->setPlainText("Our statement");
-    w.form->AuctionStringGrid->setCellText(0, 1, "4");
-    w.form->AuctionStringGrid->setCellText(1, 1, "100");
-    w.form->AuctionStringGrid->setCellText(2, 1, "Smith");
+    fillOrders(w);
     writeBytes(w.path("listed.txt"), "an order file");
     w.form->addToZipList(w.path("listed.txt"));
 
@@ -126,14 +132,7 @@ void TestFailures::writableFileInAReadOnlyFolder()
 {
     QFETCH(QString, kind);
     Window w;
-    w.openRoster(sample("RVR.ros"));
-    buildFixtureLineup(w);
-    selectText(w.form->MatchNoComboBox, "3");
-    w.form->SessionNoComboBox->setCurrentIndex(6);
-    w.form->PressMemo->setPlainText("Our statement");
-    w.form->AuctionStringGrid->setCellText(0, 1, "4");
-    w.form->AuctionStringGrid->setCellText(1, 1, "100");
-    w.form->AuctionStringGrid->setCellText(2, 1, "Smith");
+    fillOrders(w);
 
     const QString folder = w.path("orders");
     QDir().mkpath(folder);

@@ -1,28 +1,9 @@
 #include "base/errors.h"
 #include "squad/lineupchecker.h"
+#include "squad/squadtestutil.h"
 #include "testfiles.h"
 
 namespace {
-// A squad of rows "Pos SL Play Style Subs".
-SquadTable squad(const QStringList& rows)
-{
-    SquadTable t = blankSquadTable(0);
-    int n = 0;
-    for (const QString& r : rows) {
-        const QStringList f = r.split(QLatin1Char(' '));
-        QStringList row(SquadColumns);
-        row[ColName] = QStringLiteral("P%1").arg(++n);
-        row[ColAge] = QStringLiteral("3");
-        row[ColPos] = f.value(0);
-        row[ColSL] = f.value(1);
-        row[ColPlay] = f.value(2) == QLatin1String("-") ? QString() : f.value(2);
-        row[ColStyle] = f.value(3) == QLatin1String("-") ? QString() : f.value(3);
-        row[ColSubs] = f.value(4) == QLatin1String("-") ? QString() : f.value(4);
-        t.append(row);
-    }
-    return t;
-}
-
 // 1 GK, 1 SW, 4 DF, 3 MF, 2 FW, five substitutes in S1 to S5.
 QStringList fullLineup()
 {

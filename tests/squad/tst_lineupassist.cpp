@@ -1,6 +1,7 @@
 #include "base/errors.h"
 #include "base/wholenumber.h"
 #include "squad/lineupassist.h"
+#include "squad/squadtestutil.h"
 #include "testfiles.h"
 
 #include <QRandomGenerator>
@@ -10,27 +11,6 @@
 namespace {
 const QStringList kRosterPositions = {"GK", "SW", "SD", "DF", "DM", "MF", "MA", "WG", "FW", "UT"};
 enum { GK, SW, DF, MF, WG, FW };
-
-// A squad of rows "Pos SL [Play Style [Subs]]"; "-" for an empty cell.
-SquadTable squad(const QStringList& rows)
-{
-    SquadTable t = blankSquadTable(0);
-    int n = 0;
-    for (const QString& r : rows) {
-        const QStringList f = r.split(QLatin1Char(' '));
-        QStringList row(SquadColumns);
-        row[ColName] = QStringLiteral("P%1").arg(++n);
-        row[ColAge] = QStringLiteral("3");
-        row[ColPos] = f.value(0);
-        row[ColSL] = f.value(1);
-        auto cell = [&](int i) { return f.value(i) == QLatin1String("-") ? QString() : f.value(i); };
-        row[ColPlay] = cell(2);
-        row[ColStyle] = cell(3);
-        row[ColSubs] = cell(4);
-        t.append(row);
-    }
-    return t;
-}
 
 // The exhaustive search for a legal line-up whose total is above `above`: every free player either stays
 // out or plays one of the positions, every count of starters per position within the rules. Partial
