@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -24,6 +25,11 @@ void TSQMainForm::CheckOrdersMenuClick()
         const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
         const QPoint at = besideMainWindow(frameGeometry(), outer, room);
         OrdersCheckForm->move(at);
+        // The window stays open while the manager works: the File and Edit commands' keys (Ctrl+S, Ctrl+Z, F9,
+        // Ctrl+Q, ...) and Help work from it as from the main window.
+        OrdersCheckForm->addActions(findChild<QMenu*>(QStringLiteral("File1"))->actions());
+        OrdersCheckForm->addActions(EditMenu->actions());
+        OrdersCheckForm->addAction(Help1);
     }
     OrdersCheckForm->refresh();
     OrdersCheckForm->show();

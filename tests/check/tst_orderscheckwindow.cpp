@@ -53,6 +53,7 @@ class TestOrdersCheckWindow : public QObject {
 private slots:
     void commandShowsOneWindowBesideTheMainWindow();
     void findingsFollowEveryChange();
+    void mainWindowKeysWorkFromTheCheck();
     void activatingAFindingGoesToItsPlace_data();
     void activatingAFindingGoesToItsPlace();
     void conditionalsCellHintInWords();
@@ -153,6 +154,27 @@ void TestOrdersCheckWindow::findingsFollowEveryChange()
     w.place(w.rowOf("Ben Ashby"), "FW", "n");
     QCOMPARE(shownFindings(check), QStringList{"Warning|Line-up|S3"});
     w.form->CheckOrdersMenu->trigger();
+    QCOMPARE(summaryText(check), QString("No problems found"));
+}
+
+// The check stays open while the manager works on: the commands' keys reach the main window from it.
+void TestOrdersCheckWindow::mainWindowKeysWorkFromTheCheck()
+{
+    Window w;
+    buildCleanOrders(w);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    const int ben = w.rowOf("Ben Ashby");
+    w.place(ben, "FW", "a");
+    QCOMPARE(w.cell(ColStyle, ben), QString("a"));
+
+    QTest::keyClick(check, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.cell(ColStyle, ben), QString("n"));
+    QTest::keyClick(check, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(w.cell(ColStyle, ben), QString("a"));
+    MessageBox::queueAnswer(MessageBox::Ok);
+    QTest::keyClick(check, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(shownBoxes(), QStringList{"Lineup Saved|RVR3.txt has been created|OK"});
     QCOMPARE(summaryText(check), QString("No problems found"));
 }
 
