@@ -167,6 +167,8 @@ void TestOrdersCheckWindow::mainWindowKeysWorkFromTheCheck()
     const int ben = w.rowOf("Ben Ashby");
     w.place(ben, "FW", "a");
     QCOMPARE(w.cell(ColStyle, ben), QString("a"));
+    QApplication::setActiveWindow(check);
+    QVERIFY(QTest::qWaitForWindowActive(check));
 
     QTest::keyClick(check, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.cell(ColStyle, ben), QString("n"));
