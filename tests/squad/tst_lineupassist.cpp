@@ -95,7 +95,7 @@ Exhaustive exhaustiveBest(const SquadTable& table, const AssistOptions& o, bool 
             int placed = 0;
             for (int c : s.counts)
                 placed += c;
-            if (placed + (n - i - 1) < 11) // too few players left to make eleven
+            if (placed > 11 || placed + (n - i - 1) < 11) // more than eleven kept, or too few left
                 return;
             if (s.total + bestLeft[i + 1][11 - placed] <= above)
                 return;
