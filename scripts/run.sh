@@ -7,7 +7,7 @@ bash "$top/scripts/install-deps.sh"
 bash "$top/scripts/build.sh" build
 scratch="$top/scratch"
 mkdir -p "$scratch"
-cp -n "$top"/samples/*.ros "$scratch"/
+cp -n "$top"/samples/* "$scratch"/
 cd "$scratch"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting Squadrant under Xvfb (close it with Ctrl+C)."
