@@ -2,6 +2,7 @@
 // with its message boxes and file dialogs answered from queues.
 #pragma once
 
+#include "app/helpwindow.h"
 #include "app/sqmainform.h"
 #include "testfiles.h"
 #include "widgets/filedialog.h"
@@ -53,6 +54,16 @@ inline void whenModal(std::function<void(QWidget*)> step)
         step(modal);
     });
     timer->start();
+}
+
+// The help windows on the screen (the program keeps one at most).
+inline QList<THelpWindow*> shownHelpWindows()
+{
+    QList<THelpWindow*> helps;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<THelpWindow*>(top); h && h->isVisible())
+            helps.append(h);
+    return helps;
 }
 
 // Runs `steps` in the editor of type T that `open` shows, and returns once the editor has closed.

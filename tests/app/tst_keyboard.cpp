@@ -1,11 +1,11 @@
 // The whole program by keyboard alone: the grids as one Tab stop whose keys act as a click does, the pop-up
 // menus' letters and digits, Delete in the lists, the page keys, and Enter and Escape in every dialog.
 #include "app/aboutbox.h"
+#include "lineup/lineuptestutil.h"
 #include "orders/Enterbidunit.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "tactics/Playcondunit.h"
 #include "tactics/teamtacticform.h"
-#include "testutil.h"
 #include "widgets/widgets.h"
 
 #include <QLineEdit>
@@ -111,10 +111,7 @@ void TestKeyboard::wholeLineupWithoutTheMouse()
     QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
     QVERIFY(Window::tabTo(grid));
 
-    const QStringList starters = {"Tom Adams GK n",   "Björn Ødegård SW n",     "Šimon Kovar DF n",
-                                  "Owen Hughes DF a", "François Lemaître DF n", "Jack Turner DF p",
-                                  "Sam Whitley MF n", "Rory Byrne MF n",        "Ali Demir MF a",
-                                  "Chris Doyle FW n", "Ben Ashby FW n"};
+    const QStringList starters = fixtureStarters();
     for (const QString& s : starters) {
         const QStringList f = s.split(' ');
         const int row = w.rowOf(f.mid(0, f.size() - 2).join(' '));

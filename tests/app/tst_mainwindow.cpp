@@ -303,10 +303,7 @@ void TestMainWindow::helpIsOneWindowWithBackForwardAndContents()
     w.action("Help1")->trigger();
     QTest::keyClick(w.form.get(), Qt::Key_F1);
     w.find<QToolButton>("HelpToolbarBtn")->click();
-    QList<THelpWindow*> helps;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<THelpWindow*>(top); h && h->isVisible())
-            helps.append(h);
+    const QList<THelpWindow*> helps = shownHelpWindows();
     QCOMPARE(helps.size(), 1);
     THelpWindow* help = helps.first();
     // A normal window of its own: not owned by the main window, not a tool window, not kept on top.

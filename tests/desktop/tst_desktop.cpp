@@ -516,10 +516,7 @@ void TestDesktop::helpWindowStandsBesideTheMainWindow()
     settle(w.form.get());
     for (int i = 0; i < 3; ++i)
         w.action("Help1")->trigger();
-    QList<THelpWindow*> helps;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<THelpWindow*>(top); h && h->isVisible())
-            helps.append(h);
+    const QList<THelpWindow*> helps = shownHelpWindows();
     QCOMPARE(helps.size(), 1);
     THelpWindow* help = helps.first();
     settle(help);

@@ -13,13 +13,18 @@ inline void placeByName(Window& w, const QString& name, const QString& pos, cons
     w.place(row, pos, style);
 }
 
+// The fixture's eleven starters of the RVR sample roster, each as "Name Pos Style".
+inline QStringList fixtureStarters()
+{
+    return {"Tom Adams GK n",         "Björn Ødegård SW n", "Šimon Kovar DF n", "Owen Hughes DF a",
+            "François Lemaître DF n", "Jack Turner DF p",   "Sam Whitley MF n", "Rory Byrne MF n",
+            "Ali Demir MF a",         "Chris Doyle FW n",   "Ben Ashby FW n"};
+}
+
 // Tom Adams GK ... Ben Ashby FW as starters, five substitutes S1 to S5 (the RVR sample roster).
 inline void buildFixtureLineup(Window& w)
 {
-    const QStringList starters = {"Tom Adams GK n",   "Björn Ødegård SW n",     "Šimon Kovar DF n",
-                                  "Owen Hughes DF a", "François Lemaître DF n", "Jack Turner DF p",
-                                  "Sam Whitley MF n", "Rory Byrne MF n",        "Ali Demir MF a",
-                                  "Chris Doyle FW n", "Ben Ashby FW n"};
+    const QStringList starters = fixtureStarters();
     for (const QString& s : starters) {
         const QStringList f = s.split(' ');
         placeByName(w, f.mid(0, f.size() - 2).join(' '), f.at(f.size() - 2), f.last());
