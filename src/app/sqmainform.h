@@ -255,6 +255,9 @@ private:
     // Undo and Redo: the history starts with the state after start-up and takes a step after each command.
     void setUpHistory();
     void recordStep();
+    // What the current command has changed so far becomes the history's present without a step of its own
+    // (saving writes the normal strategy "N" for an empty team tactic; that is no change the manager made).
+    void keepOutOfHistory();
     void updateUndoActions();
     UndoHistory m_history;
 

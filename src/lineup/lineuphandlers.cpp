@@ -37,8 +37,10 @@ LineupOptions TSQMainForm::lineupOptions() const
 
 bool TSQMainForm::saveLineup()
 {
-    if (TeamTactic.isEmpty())
+    if (TeamTactic.isEmpty()) {
         TeamTactic = QStringLiteral("N");
+        keepOutOfHistory();
+    }
     const LineupFile file = buildLineupFile(squadTable(), lineupOptions());
 
     const QString refusal = lineupRefusal(file);

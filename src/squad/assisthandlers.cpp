@@ -116,19 +116,13 @@ void TSQMainForm::setUpHistory()
 
 void TSQMainForm::recordStep()
 {
-    const LineupState now = lineupState();
-    // Saving a line-up writes the normal strategy "N" for an empty team tactic; that is no step of its own.
-    LineupState before = m_history.now();
-    if (before.teamTactic.isEmpty() && now.teamTactic == QLatin1String("N")) {
-        before.teamTactic = now.teamTactic;
-        if (before == now) {
-            m_history.absorb(now);
-            updateUndoActions();
-            return;
-        }
-    }
-    m_history.record(now);
+    m_history.record(lineupState());
     updateUndoActions();
+}
+
+void TSQMainForm::keepOutOfHistory()
+{
+    m_history.absorb(lineupState());
 }
 
 void TSQMainForm::updateUndoActions()

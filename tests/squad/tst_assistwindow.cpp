@@ -67,6 +67,7 @@ private slots:
     void undoRedoEachKindOfStep();
     void undoShortcutsAndNotSteps();
     void historyHoldsAHundredSteps();
+    void normalStrategyFromSavingIsNoStep();
 };
 
 void TestAssistWindow::commandAndDialogAsTheManagerSeesThem_data()
@@ -408,6 +409,36 @@ void TestAssistWindow::undoShortcutsAndNotSteps()
     QVERIFY(!w.action("RedoMenu")->isEnabled());
     QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::ControlModifier); // nothing to redo
     QCOMPARE(w.cell(ColPlay, w.rowOf("Max Weber")), QString("DF"));
+}
+
+// Saving writes "N" for an empty team tactic without a step; choosing the normal strategy in the editor is one.
+void TestAssistWindow::normalStrategyFromSavingIsNoStep()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    buildFixtureLineup(w);
+    const SquadTable built = w.form->squadTable();
+    w.action("NewLineupMenu")->trigger();
+    QCOMPARE(w.form->TeamTactic, QString());
+
+    w.action("SaveLineupMenu")->trigger(); // refused: no starters; the tactic is "N" all the same
+    QCOMPARE(shownBoxes(), QStringList{"Invalid Lineup|You need 11 starting players, Lineup not saved|OK"});
+    QCOMPARE(w.form->TeamTactic, QString("N"));
+    w.action("UndoMenu")->trigger(); // straight back before New Lineup
+    QCOMPARE(w.form->squadTable(), built);
+    w.action("RedoMenu")->trigger();
+    QVERIFY(!w.action("RedoMenu")->isEnabled());
+
+    w.action("NewLineupMenu")->trigger();
+    withEditor<TTeamTacticForm>([&] { w.form->MatchTacBtnWithColor1->click(); },
+                                [](TTeamTacticForm* f) {
+                                    f->StartStratBox->setCurrentIndex(0); // Normal
+                                    f->TeamTacSaveBtn->click();
+                                });
+    QCOMPARE(w.form->TeamTactic, QString("N"));
+    QVERIFY(w.action("UndoMenu")->isEnabled());
+    w.action("UndoMenu")->trigger();
+    QCOMPARE(w.form->TeamTactic, QString());
 }
 
 void TestAssistWindow::historyHoldsAHundredSteps()
