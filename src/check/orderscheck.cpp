@@ -1,4 +1,5 @@
 #include "orderscheck.h"
+#include "orderreading.h"
 
 #include "base/textfile.h"
 #include "base/wholenumber.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace {
 
@@ -42,66 +42,6 @@ QString styleWord(const QString& code)
     return QString();
 }
 
-// The substitute slot 1..5 a Subs text names, read as saving reads it; 0 for none.
-int slotOf(const QString& subs)
-{
-    if (subs.isEmpty())
-        return 0;
-    const auto k = parseWholeNumber(QStringView(subs).mid(1, 1));
-    return k && *k >= 1 && *k <= 5 ? *k : 0;
-}
-
-// The slot 1..5 an action "S1".."S5" names; 0 for any other action.
-int actionSlot(const QString& action)
-{
-    if (action.size() != 2 || action.at(0) != QLatin1Char('S'))
-        return 0;
-    const char16_t d = action.at(1).unicode();
-    return d >= '1' && d <= '5' ? d - '0' : 0;
-}
-
-// The values a condition lets its event take, as a closed range of whole numbers; empty when none.
-struct Range {
-    qint64 lo, hi;
-    bool empty() const { return lo > hi; }
-};
-
-constexpr qint64 kUnbounded = std::numeric_limits<int>::max();
-
-bool isTime(const QString& event)
-{
-    return event.compare(QLatin1String("T"), Qt::CaseInsensitive) == 0;
-}
-
-std::optional<Range> conditionRange(const Condition& c)
-{
-    if (!c.complete())
-        return std::nullopt;
-    const auto value = parseWholeNumber(c.value);
-    if (!value)
-        return std::nullopt;
-    const qint64 v = *value;
-    Range r = isTime(c.event) ? Range{0, 90} : Range{-kUnbounded, kUnbounded};
-    if (c.op == QLatin1String(">"))
-        r.lo = std::max(r.lo, v + 1);
-    else if (c.op == QLatin1String(">="))
-        r.lo = std::max(r.lo, v);
-    else if (c.op == QLatin1String("="))
-        r = {std::max(r.lo, v), std::min(r.hi, v)};
-    else if (c.op == QLatin1String("<="))
-        r.hi = std::min(r.hi, v);
-    else if (c.op == QLatin1String("<"))
-        r.hi = std::min(r.hi, v - 1);
-    else
-        return std::nullopt;
-    return r;
-}
-
-QString written(const Condition& c)
-{
-    return c.event + QLatin1Char(' ') + c.op + QLatin1Char(' ') + c.value;
-}
-
 // Why two conditions can never both hold, or an empty text.
 QString neverHolds(const Condition& c1, const Condition& c2)
 {
@@ -110,86 +50,20 @@ QString neverHolds(const Condition& c1, const Condition& c2)
     for (const auto& [c, r] : {std::pair{&c1, &r1}, std::pair{&c2, &r2}})
         if (*r && (*r)->empty())
             return QStringLiteral("\"%1\" can never hold%2. Change the value or the operator.")
-                .arg(written(*c),
-                     isTime(c->event) ? QStringLiteral(": the game time runs from 0 to 90 minutes") : QString());
+                .arg(writtenCondition(*c),
+                     isTimeEvent(c->event) ? QStringLiteral(": the game time runs from 0 to 90 minutes") : QString());
     if (r1 && r2 && c1.event.compare(c2.event, Qt::CaseInsensitive) == 0 &&
         std::max(r1->lo, r2->lo) > std::min(r1->hi, r2->hi))
         return QStringLiteral("\"%1\" and \"%2\" can never both hold, so this order never comes into force. Change "
                               "one of the two conditions.")
-            .arg(written(c1), written(c2));
+            .arg(writtenCondition(c1), writtenCondition(c2));
     return QString();
-}
-
-// A condition with an event but no operator, or an operator but no event.
-bool halfCondition(const Condition& c)
-{
-    return c.event.isEmpty() != c.op.isEmpty();
 }
 
 QString halfConditionText(const Condition& c, int number)
 {
     return c.op.isEmpty() ? QStringLiteral("condition %1 has the event %2 but no operator").arg(number).arg(c.event)
                           : QStringLiteral("condition %1 has the operator %2 but no event").arg(number).arg(c.op);
-}
-
-struct CellConditional {
-    Condition first, second;
-    QString action, position;
-    bool used() const
-    {
-        return !(first.event.isEmpty() && first.op.isEmpty() && first.value.isEmpty() && second.event.isEmpty() &&
-                 second.op.isEmpty() && second.value.isEmpty() && action.isEmpty() && position.isEmpty());
-    }
-    bool anyCondition() const
-    {
-        return !(first.event.isEmpty() && first.op.isEmpty() && first.value.isEmpty() && second.event.isEmpty() &&
-                 second.op.isEmpty() && second.value.isEmpty());
-    }
-};
-
-struct Cell {
-    QString mark1, mark2;
-    std::array<CellConditional, 3> conditionals;
-    bool used() const
-    {
-        return !mark1.isEmpty() || !mark2.isEmpty() ||
-               std::any_of(conditionals.begin(), conditionals.end(), [](const CellConditional& c) { return c.used(); });
-    }
-};
-
-Cell readCell(const QString& text)
-{
-    Cell cell;
-    if (text.isEmpty())
-        return cell;
-    const QStringList f = decodeConditionalsCell(text);
-    auto at = [&f](int i) { return i < f.size() ? f.at(i) : QString(); };
-    cell.mark1 = at(0);
-    cell.mark2 = at(1);
-    for (int i = 0; i < 3; ++i) {
-        const int o = 2 + 8 * i;
-        cell.conditionals[i] = {{at(o), at(o + 1), at(o + 2)}, {at(o + 3), at(o + 4), at(o + 5)}, at(o + 6), at(o + 7)};
-    }
-    return cell;
-}
-
-// The grid rows that hold each substitute slot in the file saving writes (rows with a position), top first.
-std::array<QList<int>, 5> slotRows(const SquadTable& table)
-{
-    std::array<QList<int>, 5> rows;
-    for (qsizetype j = 1; j < table.size(); ++j) {
-        const QStringList& row = table.at(j);
-        if (row.at(ColPlay).isEmpty())
-            continue;
-        if (const int k = slotOf(row.at(ColSubs)))
-            rows[k - 1].append(int(j));
-    }
-    return rows;
-}
-
-bool isStarter(const QStringList& row)
-{
-    return !row.at(ColPlay).isEmpty() && row.at(ColSubs).isEmpty();
 }
 
 class Checker {
@@ -276,7 +150,7 @@ private:
             const QString& subs = row.at(ColSubs);
             const QString& play = row.at(ColPlay);
             if (!subs.isEmpty() && play.isEmpty()) {
-                const int k = slotOf(subs);
+                const int k = subsSlot(subs);
                 const QString rest = k && !slotHolders[k - 1].isEmpty()
                                          ? QStringLiteral("%1 goes to %2").arg(subs, holder(k))
                                          : QStringLiteral("%1 stays empty").arg(subs);
@@ -346,8 +220,8 @@ private:
         const QStringList& lines = in.options.tacticChanges;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QString place = QStringLiteral("Tactic line %1").arg(i + 1);
-            const QStringList f = lineFields(lines.at(i), 7);
-            const Condition c1{f.at(0), f.at(1), f.at(2)}, c2{f.at(3), f.at(4), f.at(5)};
+            const TacticLine line = readTacticLine(lines.at(i));
+            const Condition &c1 = line.first, &c2 = line.second;
             QStringList halves;
             for (const auto& [c, n] : {std::pair{&c1, 1}, std::pair{&c2, 2}})
                 if (halfCondition(*c))
@@ -369,13 +243,13 @@ private:
                         .arg(lines.at(i))
                         .arg(earlier + 1),
                     FindingTarget::TacticsButton);
-            if (!codes.contains(f.at(6)))
+            if (!codes.contains(line.strategy))
                 add(Severity::Warning, "T4", place,
                     QStringLiteral("The strategy code \"%1\" of \"%2\" is not the first letter of any strategy of this "
                                    "league. Choose one of the league's strategies.")
-                        .arg(f.at(6), lines.at(i)),
+                        .arg(line.strategy, lines.at(i)),
                     FindingTarget::TacticsButton);
-            if (f.mid(0, 6).join(QString()).isEmpty())
+            if (unusedCondition(c1) && unusedCondition(c2) && c1.value.isEmpty() && c2.value.isEmpty())
                 add(Severity::Warning, "T5", place,
                     QStringLiteral("\"%1\" has no condition at all: it holds from the kick-off. Set the starting "
                                    "strategy instead and delete this line.")
@@ -403,7 +277,7 @@ private:
             const QStringList& row = table.at(j);
             if (row.at(ColConditionals).isEmpty())
                 continue;
-            const Cell cell = readCell(row.at(ColConditionals));
+            const ConditionalsCell cell = readConditionalsCell(row.at(ColConditionals));
             if (!cell.used())
                 continue;
             const QString& player = row.at(ColName);
@@ -600,7 +474,7 @@ QString substituteInSlot(const SquadTable& table, int slot)
     QString name;
     for (qsizetype j = 1; j < table.size(); ++j) {
         const QStringList& row = table.at(j);
-        if (!row.at(ColPlay).isEmpty() && slotOf(row.at(ColSubs)) == slot)
+        if (!row.at(ColPlay).isEmpty() && subsSlot(row.at(ColSubs)) == slot)
             name = row.at(ColName);
     }
     return name;
@@ -608,7 +482,7 @@ QString substituteInSlot(const SquadTable& table, int slot)
 
 QStringList describeConditionalsCell(const QString& text, const SquadTable& table)
 {
-    const Cell cell = readCell(text);
+    const ConditionalsCell cell = readConditionalsCell(text);
     QStringList lines;
     if (!cell.mark1.isEmpty() || !cell.mark2.isEmpty()) {
         QStringList marks;
