@@ -120,18 +120,26 @@ public:
 
     QList<Finding> run()
     {
+        out.reserve(64);
         lineup();
         lineupRules();
         tactics();
         conditionals();
         bids();
         session();
-        std::stable_sort(out.begin(), out.end(), [](const Finding& a, const Finding& b) {
-            if (a.severity != b.severity)
-                return a.severity == Severity::Error;
-            return codeOrder().indexOf(a.code) < codeOrder().indexOf(b.code);
-        });
-        return out;
+        // Each finding's place in the order once, not at every comparison.
+        QList<std::pair<qsizetype, qsizetype>> keys; // (rank, index in `out`)
+        keys.reserve(out.size());
+        for (qsizetype i = 0; i < out.size(); ++i)
+            keys.append(
+                {(out.at(i).severity == Severity::Error ? 0 : codeOrder().size()) + codeOrder().indexOf(out.at(i).code),
+                 i});
+        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        QList<Finding> sorted;
+        sorted.reserve(out.size());
+        for (const auto& key : keys)
+            sorted.append(std::move(out[key.second]));
+        return sorted;
     }
 
 private:
@@ -451,7 +459,11 @@ private:
                 const CellConditional& c = cell.conditionals[i];
                 if (!c.used())
                     continue;
-                const QString place = QStringLiteral("%1, %2 conditional").arg(player, QLatin1String(kOrdinals[i]));
+                // "Fin, 1st conditional", written only for a finding.
+                auto addAt = [&](Severity s, const char* code, const QString& sentence) {
+                    addHere(s, code, QStringLiteral("%1, %2 conditional").arg(player, QLatin1String(kOrdinals[i])),
+                            sentence);
+                };
                 const QString which =
                     QStringLiteral("The %1 conditional of %2").arg(QLatin1String(kOrdinals[i]), player);
                 bool readable = true;
@@ -462,19 +474,19 @@ private:
                     const auto v = parseWholeNumber(cond->value);
                     if (cond->value.isEmpty()) {
                         readable = false;
-                        addHere(Severity::Error, "P1", place,
-                                QStringLiteral("%1: condition %2 has no value. Type a whole number from -90 to 90 "
-                                               "that the condition can reach, or use the spin buttons.")
-                                    .arg(which)
-                                    .arg(n));
+                        addAt(Severity::Error, "P1",
+                              QStringLiteral("%1: condition %2 has no value. Type a whole number from -90 to 90 "
+                                             "that the condition can reach, or use the spin buttons.")
+                                  .arg(which)
+                                  .arg(n));
                     } else if (!v || *v < -90 || *v > 90) {
                         readable = false;
-                        addHere(Severity::Error, "P1", place,
-                                QStringLiteral("%1: the value \"%2\" of condition %3 is not a whole number from -90 to "
-                                               "90. Type a number in that range that the condition can reach, or use "
-                                               "the spin buttons.")
-                                    .arg(which, cond->value)
-                                    .arg(n));
+                        addAt(Severity::Error, "P1",
+                              QStringLiteral("%1: the value \"%2\" of condition %3 is not a whole number from -90 to "
+                                             "90. Type a number in that range that the condition can reach, or use "
+                                             "the spin buttons.")
+                                  .arg(which, cond->value)
+                                  .arg(n));
                     }
                 }
                 QStringList halves;
@@ -482,53 +494,53 @@ private:
                     if (halfCondition(*cond))
                         halves.append(halfConditionText(*cond, n));
                 if (!halves.isEmpty())
-                    addHere(Severity::Warning, "P2", place,
-                            QStringLiteral("%1: %2. Complete the condition (event, operator and value), or clear its "
-                                           "event and operator.")
-                                .arg(which, halves.join(QLatin1String(" and "))));
+                    addAt(Severity::Warning, "P2",
+                          QStringLiteral("%1: %2. Complete the condition (event, operator and value), or clear its "
+                                         "event and operator.")
+                              .arg(which, halves.join(QLatin1String(" and "))));
                 const QString never = neverHolds(c.first, c.second);
                 if (!never.isEmpty())
-                    addHere(Severity::Error, "P3", place, which + QStringLiteral(": ") + never);
+                    addAt(Severity::Error, "P3", which + QStringLiteral(": ") + never);
                 const int k = actionSlot(c.action);
                 const bool himself = k && subsSlot(row.at(ColSubs)) == k;
                 if (k && slotHolders[k - 1].isEmpty())
-                    addHere(Severity::Error, "P4", place,
-                            QStringLiteral("%1 brings on S%2, but no substitute holds S%2. Put a player who is not "
-                                           "starting in S%2, or choose another action.")
-                                .arg(which)
-                                .arg(k));
+                    addAt(Severity::Error, "P4",
+                          QStringLiteral("%1 brings on S%2, but no substitute holds S%2. Put a player who is not "
+                                         "starting in S%2, or choose another action.")
+                              .arg(which)
+                              .arg(k));
                 if (himself)
-                    addHere(Severity::Error, "P14", place,
-                            QStringLiteral("%1 brings on %2, and %2 is %3 himself: a substitute cannot bring himself "
-                                           "on. Clear the action, or bring on another substitute.")
-                                .arg(which, c.action, player));
+                    addAt(Severity::Error, "P14",
+                          QStringLiteral("%1 brings on %2, and %2 is %3 himself: a substitute cannot bring himself "
+                                         "on. Clear the action, or bring on another substitute.")
+                              .arg(which, c.action, player));
                 const bool acts = !c.action.isEmpty() || !c.position.isEmpty();
                 const bool complete = c.first.complete() || c.second.complete();
                 if (c.anyCondition() && !acts)
-                    addHere(Severity::Warning, "P6", place,
-                            unusedCondition(c.first) && unusedCondition(c.second)
-                                ? QStringLiteral("%1 has a value but no condition, action or position: it does "
-                                                 "nothing. Press Reset on its row, or complete it.")
-                                      .arg(which)
-                                : QStringLiteral("%1 has a condition but neither action nor position: it does "
-                                                 "nothing. Choose an action or a position, or press Reset on its row.")
-                                      .arg(which));
+                    addAt(Severity::Warning, "P6",
+                          unusedCondition(c.first) && unusedCondition(c.second)
+                              ? QStringLiteral("%1 has a value but no condition, action or position: it does "
+                                               "nothing. Press Reset on its row, or complete it.")
+                                    .arg(which)
+                              : QStringLiteral("%1 has a condition but neither action nor position: it does "
+                                               "nothing. Choose an action or a position, or press Reset on its row.")
+                                    .arg(which));
                 else if (acts && !complete)
-                    addHere(Severity::Warning, "P6", place,
-                            QStringLiteral("%1 has an action or position but no complete condition: the league "
-                                           "does not know when. Choose an event and an operator.")
-                                .arg(which));
+                    addAt(Severity::Warning, "P6",
+                          QStringLiteral("%1 has an action or position but no complete condition: the league "
+                                         "does not know when. Choose an event and an operator.")
+                              .arg(which));
                 if (c.action == QLatin1String("C") && c.position.isEmpty())
-                    addHere(Severity::Warning, "P7", place,
-                            QStringLiteral("%1 is the change C without a position. Choose the position or style he "
-                                           "is to change to.")
-                                .arg(which));
+                    addAt(Severity::Warning, "P7",
+                          QStringLiteral("%1 is the change C without a position. Choose the position or style he "
+                                         "is to change to.")
+                              .arg(which));
                 const bool lgmLacks = !in.mswl && mswlOnlyPosition(c.position);
                 if (lgmLacks)
-                    addHere(Severity::Error, "P8", place,
-                            QStringLiteral("%1 names the position %2, which the league LGM does not have: its match "
-                                           "engine cannot honour it. Choose one of GK, SW, DF, MF and FW.")
-                                .arg(which, c.position));
+                    addAt(Severity::Error, "P8",
+                          QStringLiteral("%1 names the position %2, which the league LGM does not have: its match "
+                                         "engine cannot honour it. Choose one of GK, SW, DF, MF and FW.")
+                              .arg(which, c.position));
                 CellConditional codesOnly = c;
                 if (lgmLacks)
                     codesOnly.position.clear(); // P8 says it
@@ -541,17 +553,17 @@ private:
                     if (!codesOnly.position.isEmpty() && !conditionalPositions(in.mswl).contains(c.position))
                         parts.append(QStringLiteral("the position \"%1\" is none of %2")
                                          .arg(c.position, conditionalPositions(in.mswl).join(QLatin1String(", "))));
-                    addHere(Severity::Error, "P13", place,
-                            QStringLiteral("%1: %2: the league cannot read it. Open his conditionals, choose from the "
-                                           "lists again and press Done.")
-                                .arg(which, parts.join(QLatin1String("; "))));
+                    addAt(Severity::Error, "P13",
+                          QStringLiteral("%1: %2: the league cannot read it. Open his conditionals, choose from the "
+                                         "lists again and press Done.")
+                              .arg(which, parts.join(QLatin1String("; "))));
                 }
                 for (const auto& [cond, n] : {std::pair{&c.first, 1}, std::pair{&c.second, 2}})
                     if (cond->complete() && looksBackInTime(*cond))
-                        addHere(Severity::Warning, "P12", place,
-                                QStringLiteral("%1: \"%2\" looks back in time, but time conditions look forward. Use "
-                                               ">= (or >) instead, as in \"T >= %3\".")
-                                    .arg(which, writtenCondition(*cond), cond->value));
+                        addAt(Severity::Warning, "P12",
+                              QStringLiteral("%1: \"%2\" looks back in time, but time conditions look forward. Use "
+                                             ">= (or >) instead, as in \"T >= %3\".")
+                                  .arg(which, writtenCondition(*cond), cond->value));
                 if (k && !himself && known && !lgmLacks && readable && halves.isEmpty() && never.isEmpty() && complete)
                     bringsOn[k - 1].append({int(j), i, c, earliestMinute(c)});
                 if (int(j) == gkRow && gkCount == 1) {
@@ -565,10 +577,10 @@ private:
                         goesOff = QStringLiteral("moves him to %1").arg(c.position);
                     }
                     if (!goesOff.isEmpty())
-                        addHere(Severity::Warning, "P11", place,
-                                QStringLiteral("%1 %2: the team would be left without a goalkeeper. Bring on a "
-                                               "goalkeeper, or change the order.")
-                                    .arg(which, goesOff));
+                        addAt(Severity::Warning, "P11",
+                              QStringLiteral("%1 %2: the team would be left without a goalkeeper. Bring on a "
+                                             "goalkeeper, or change the order.")
+                                  .arg(which, goesOff));
                 }
             }
         }
