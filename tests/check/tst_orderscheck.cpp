@@ -1,6 +1,10 @@
 #include "check/orderscheck.h"
 #include "squad/lineupchecker.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 #include <functional>
 
@@ -98,6 +102,7 @@ private slots:
     void soundFullSession();
     void everyFixIsSafe_data();
     void everyFixIsSafe();
+    void helpListsEveryCode();
     void summary_data();
     void summary();
     void readableConditionals_data();
@@ -1112,6 +1117,25 @@ void TestOrdersCheck::everyFixIsSafe()
     QVERIFY2(!codes(after).contains(code), qPrintable(codes(after).join(' ')));
     for (const QString& e : errors(after))
         QVERIFY2(errors(before).contains(e), qPrintable("new: " + e));
+}
+
+// The help's table of findings: every code, with the severity the check gives it, an example and the fix.
+void TestOrdersCheck::helpListsEveryCode()
+{
+    QFile file(QFileInfo(QStringLiteral(SHIPPED_INI)).dir().filePath("SQDX.HLP"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(file.readAll());
+    const QStringList errors = QString("L5 L6 L7 L9 L10 T2 T7 P1 P3 P4 P8 P13 P14 B1 B2 S2").split(' ');
+    int listed = 0;
+    for (const auto& [letter, last] :
+         {std::pair{'L', 10}, std::pair{'T', 7}, std::pair{'P', 14}, std::pair{'B', 2}, std::pair{'S', 5}})
+        for (int n = 1; n <= last; ++n, ++listed) {
+            const QString code = QChar(letter) + QString::number(n);
+            const QString row =
+                QString("<tr><td>%1</td><td>%2</td><td>").arg(code, errors.contains(code) ? "Error" : "Warning");
+            QVERIFY2(help.contains(row), qPrintable(code));
+        }
+    QCOMPARE(help.count(QRegularExpression("<tr><td>[LTPBS][0-9]+</td>")), listed);
 }
 
 void TestOrdersCheck::summary_data()
