@@ -248,6 +248,18 @@ int main(int argc, char* argv[])
                   dir.filePath(QStringLiteral("RVRSession1Bids.txt")),
                   dir.filePath(QStringLiteral("RVRSession1Press.txt"))};
     in.lastLineupLines = buildLineupFile(table, options).lines;
+    in.lastLineupPath = dir.filePath(QStringLiteral("RVR3.txt"));
+    in.matchText = QStringLiteral("3");
+    in.sessionChosen = true;
+    in.sessionText = QStringLiteral("1");
+    in.abbreviation = QStringLiteral("RVR");
+    in.currentFolder = dir.path() + QLatin1Char('/');
+    in.archive.append(dir.filePath(QStringLiteral("RVRSession6Bids.txt")));
+    in.bids = {{QStringLiteral("1"), QString(), QString()},
+               {QStringLiteral("10"), QStringLiteral("ALL"), QString()},
+               {QStringLiteral("4"), QStringLiteral("250"), QStringLiteral("Smith")},
+               {QStringLiteral("7"), QStringLiteral("9999"), QStringLiteral("Jones")},
+               {}};
     qsizetype findings = 0;
     const double orders = timeUs([&] { findings = checkOrders(in).size(); }, 500);
     std::printf("%-42s %10.3f us (%lld findings)  (goal < 1000 us) %s\n", "checkOrders, 25 players, every cell filled",

@@ -222,6 +222,7 @@ public:
     TOrdersCheckForm* OrdersCheckForm = nullptr; // made by the first Check Orders, then raised again
     // The lines of the line-up file last saved or opened, to tell whether the grid still shows it.
     std::optional<QStringList> SavedLineupLines;
+    QString SavedLineupPath; // and the path of that file
     void CheckOrdersMenuClick();
     QList<Finding> checkOrders() const;
     // Takes the manager to the place of a finding.

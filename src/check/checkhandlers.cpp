@@ -4,10 +4,12 @@
 #include "orderscheck.h"
 #include "orderscheckform.h"
 #include "tactics/encodings.h"
+#include "tactics/teamtacticform.h"
 #include "widgets/placement.h"
 #include "widgets/stringgrid.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -49,14 +51,50 @@ QList<Finding> TSQMainForm::checkOrders() const
     in.mswl = isMswl();
     in.presets = strategyPresets(*IniFile, in.mswl, MissingPresets::Skip);
     in.sessionChosen = SessionNoComboBox->currentIndex() >= 0;
+    in.sessionText = in.sessionChosen ? SessionNoComboBox->currentText() : QString();
+    in.abbreviation = AbbLabel->text();
+    for (int r = 1; r <= 5; ++r)
+        in.bids.append(
+            {AuctionStringGrid->cellText(0, r), AuctionStringGrid->cellText(1, r), AuctionStringGrid->cellText(2, r)});
     in.archive = zipList();
+    // A bare name on the list is a file written while no working directory was set: it lies in the current folder.
+    in.currentFolder = QDir::currentPath() + QLatin1Char('/');
     in.lastLineupLines = SavedLineupLines;
+    in.lastLineupPath = SavedLineupPath;
     return ::checkOrders(in);
 }
+
+namespace {
+
+// Opens the team tactics editor with a tactic line chosen, or its starting strategy for -1, as the Team Tactics
+// button opens it.
+void openTeamTacticsAt(TSQMainForm* main, int line)
+{
+    {
+        TTeamTacticForm form(main);
+        if (line >= 0 && line < form.TeamTacListBox1->count()) {
+            form.TeamTacListBox1->setCurrentRow(line);
+            form.TeamTacListBox1->setFocus(Qt::OtherFocusReason);
+        } else {
+            form.StartStratBox->setFocus(Qt::OtherFocusReason);
+        }
+        form.exec();
+    }
+    main->checkLineup();
+}
+
+void chooseEntry(QListWidget* list, int row)
+{
+    if (row >= 0 && row < list->count())
+        list->setCurrentRow(row);
+}
+
+} // namespace
 
 void TSQMainForm::goToFinding(const Finding& finding)
 {
     QWidget* focus = nullptr;
+    QWidget* page = MainSheet;
     switch (finding.target) {
     case FindingTarget::GridCell:
         RosterStringGrid->setCurrentCell(finding.row, finding.column);
@@ -67,17 +105,41 @@ void TSQMainForm::goToFinding(const Finding& finding)
     case FindingTarget::MatchList: focus = MatchNoComboBox; break;
     case FindingTarget::HomeBonusList: focus = HBCombo; break;
     case FindingTarget::PenaltyList: focus = PTakeBox; break;
-    case FindingTarget::TraineeList: focus = TPListBox; break;
-    case FindingTarget::CoachList: focus = CPListBox; break;
-    case FindingTarget::TacticsButton: focus = MatchTacBtnWithColor1; break;
+    case FindingTarget::TraineeList:
+        chooseEntry(TPListBox, finding.row);
+        focus = TPListBox;
+        break;
+    case FindingTarget::CoachList:
+        chooseEntry(CPListBox, finding.row);
+        focus = CPListBox;
+        break;
+    case FindingTarget::TacticsButton:
+    case FindingTarget::TacticLine: focus = MatchTacBtnWithColor1; break;
     case FindingTarget::SessionList: focus = SessionNoComboBox; break;
-    case FindingTarget::ZipPage: focus = ZipListBox; break;
+    case FindingTarget::ZipPage:
+    case FindingTarget::ZipEntry:
+        page = SummarySheet;
+        focus = ZipListBox;
+        break;
+    case FindingTarget::BidCell:
+        page = AuctionSheet;
+        AuctionStringGrid->setCurrentCell(finding.row, finding.column);
+        focus = AuctionStringGrid;
+        break;
     }
-    MainPageControl->setCurrentWidget(finding.target == FindingTarget::ZipPage ? SummarySheet : MainSheet);
+    MainPageControl->setCurrentWidget(page);
+    // The page's own tidying has run by now: the entry is found by its text.
+    if (finding.target == FindingTarget::ZipEntry) {
+        const QList<QListWidgetItem*> found = ZipListBox->findItems(finding.entry, Qt::MatchExactly);
+        if (!found.isEmpty())
+            ZipListBox->setCurrentItem(found.first());
+    }
     raise();
     activateWindow();
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
+    if (finding.target == FindingTarget::TacticLine && rosterLoaded())
+        openTeamTacticsAt(this, finding.row);
 }
 
 void TSQMainForm::showConditionalsHints()

@@ -162,3 +162,46 @@ std::array<QList<int>, 5> slotRows(const SquadTable& table)
     }
     return rows;
 }
+
+ValueRange eventRange(const Condition& c1, const Condition& c2, const QString& event)
+{
+    ValueRange r = isTimeEvent(event) ? ValueRange{0, 90} : ValueRange{-kUnbounded, kUnbounded};
+    for (const Condition* c : {&c1, &c2}) {
+        if (c->event.compare(event, Qt::CaseInsensitive) != 0)
+            continue;
+        if (const auto cr = conditionRange(*c))
+            r = {std::max(r.lo, cr->lo), std::min(r.hi, cr->hi)};
+    }
+    return r;
+}
+
+bool scoresCanMeet(const CellConditional& a, const CellConditional& b)
+{
+    const QString g = QStringLiteral("G");
+    const ValueRange ra = eventRange(a.first, a.second, g);
+    const ValueRange rb = eventRange(b.first, b.second, g);
+    return !ra.empty() && !rb.empty() && std::max(ra.lo, rb.lo) <= std::min(ra.hi, rb.hi);
+}
+
+qint64 earliestMinute(const CellConditional& c)
+{
+    return eventRange(c.first, c.second, QStringLiteral("T")).lo;
+}
+
+bool looksBackInTime(const Condition& c)
+{
+    return isTimeEvent(c.event) &&
+           (c.op == QLatin1String("<") || c.op == QLatin1String("<=") || c.op == QLatin1String("="));
+}
+
+bool valuesReadable(const Condition& c1, const Condition& c2)
+{
+    for (const Condition* c : {&c1, &c2}) {
+        if (!c->complete())
+            continue;
+        const auto v = parseWholeNumber(c->value);
+        if (!v || *v < -90 || *v > 90)
+            return false;
+    }
+    return true;
+}

@@ -75,3 +75,16 @@ bool isStarter(const QStringList& row);
 // The grid rows that hold each substitute slot in the file saving writes (rows with a position), top first;
 // the file keeps the lowest of them.
 std::array<QList<int>, 5> slotRows(const SquadTable& table);
+
+// The values the conditions of an order let one event ("G" or "T") take: the overlap of its complete conditions
+// on that event whose values are whole numbers; every value (for the time, 0 to 90) when it has none.
+ValueRange eventRange(const Condition& c1, const Condition& c2, const QString& event);
+// Whether the goal-difference conditions of two orders can hold at the same time (an order without a
+// G condition holds at any score).
+bool scoresCanMeet(const CellConditional& a, const CellConditional& b);
+// The first minute at which the time conditions of an order let it come into force (0 without any).
+qint64 earliestMinute(const CellConditional& c);
+// A complete condition on the game time that looks back ("<", "<=" or "="): the editors advise > or >=.
+bool looksBackInTime(const Condition& c);
+// Whether the value of each complete condition is a whole number from -90 to 90, as the league reads it.
+bool valuesReadable(const Condition& c1, const Condition& c2);

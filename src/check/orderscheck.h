@@ -4,6 +4,7 @@
 #pragma once
 
 #include "lineup/lineupfile.h"
+#include "orders/bids.h"
 #include "squad/squadtable.h"
 
 #include <QPoint>
@@ -19,21 +20,25 @@ enum class FindingTarget {
     MatchList, // the match number list
     HomeBonusList,
     PenaltyList,
-    TraineeList,
-    CoachList,
+    TraineeList,   // the entry `row` (from 0) of the trainees list
+    CoachList,     // the entry `row` (from 0) of the coaches list
     TacticsButton, // the Team Tactics button
     SessionList,
-    ZipPage, // the Zip Orders page
+    ZipPage,    // the Zip Orders page
+    TacticLine, // the Team Tactics editor with tactic line `row` (from 0) chosen; -1: its starting strategy
+    BidCell,    // the cell (column, row) of the auction grid, rows 1 to 5
+    ZipEntry,   // the entry `entry` of the orders-archive list on the Zip Orders page
 };
 
 struct Finding {
     Severity severity = Severity::Warning;
-    QString code;     // "L1" .. "S3"
-    QString place;    // "Joe Blake, conditional A", "Tactic line 2", "Line-up", "Session", "Archive"
+    QString code;     // "L1" .. "S5"
+    QString place;    // "Joe Blake, 1st conditional", "Tactic line 2", "Bid row 3", "Line-up", "Session", "Archive"
     QString sentence; // what is wrong and how to put it right
     FindingTarget target = FindingTarget::Grid;
     int row = 0;    // for GridCell: the grid row
     int column = 0; // for GridCell: the grid column
+    QString entry;  // for ZipEntry: the archive entry
 };
 
 struct OrdersInput {
@@ -45,12 +50,17 @@ struct OrdersInput {
     bool mswl = false;
     QStringList presets; // the strategy preset names of the current variant
     bool sessionChosen = false;
+    QString sessionText;                        // the chosen session number as listed
+    QString abbreviation;                       // the team abbreviation, which names the order files
+    QList<BidRow> bids;                         // the five bid rows of the auction grid
     QStringList archive;                        // the entries of the orders-archive list
+    QString currentFolder;                      // the folder a bare name of the list lies in, with its separator
     std::optional<QStringList> lastLineupLines; // the line-up file last saved or opened, when there is one
+    QString lastLineupPath;                     // and its path
 };
 
-// The findings: errors first, then warnings; within each, in the order of the codes L1..L9, T1..T5,
-// P1..P11, S1..S3, then in grid order.
+// The findings: errors first, then warnings; within each, in the order of the codes L1..L10, T1..T7,
+// P1..P14, B1..B2, S1..S5, then in the order of the grid, lines and rows.
 QList<Finding> checkOrders(const OrdersInput& input);
 
 // "Error" or "Warning".

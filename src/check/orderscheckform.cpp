@@ -1,7 +1,10 @@
 #include "orderscheckform.h"
 
 #include "app/sqmainform.h"
+#include "tactics/Playcondunit.h"
+#include "tactics/teamtacticform.h"
 
+#include <QChildEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -88,6 +91,26 @@ TOrdersCheckForm::TOrdersCheckForm(TSQMainForm* main)
         if (isVisible())
             refresh();
     });
+    // The editors are the main window's dialogs: the window learns of one as it is made ready to show.
+    main->installEventFilter(this);
+}
+
+bool TOrdersCheckForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_main && event->type() == QEvent::ChildPolished) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if ((qobject_cast<TPlayCondForm*>(child) || qobject_cast<TTeamTacticForm*>(child)) && child != m_editor) {
+            m_editor = static_cast<QWidget*>(child);
+            // Once it is gone, the list shows what it left behind (the command that opened it refreshes too).
+            connect(m_editor, &QObject::destroyed, this, [this] {
+                if (isVisible())
+                    refresh();
+            });
+            if (isVisible())
+                refresh();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TOrdersCheckForm::refresh()
@@ -97,7 +120,7 @@ void TOrdersCheckForm::refresh()
         current ? current->text(3) + QLatin1Char('|') + current->text(1) + QLatin1Char('|') + current->text(2)
                 : QString();
     m_findings = m_main->checkOrders();
-    FindingsSummary->setText(findingsSummary(m_findings));
+    FindingsSummary->setText(findingsSummary(m_findings) + (m_editor ? QStringLiteral(" (editing...)") : QString()));
     FindingsList->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(m_findings.size());

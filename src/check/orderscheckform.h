@@ -1,9 +1,11 @@
 // "Orders Check": a window beside the main window that lists what the orders check finds and keeps the list
-// up to date after every command while it is open. Activating a finding takes the manager to its place.
+// up to date after every command while it is open. Activating a finding takes the manager to its place. While the
+// player conditionals or team tactics editor is open it shows the main window's orders and says "(editing...)".
 #pragma once
 
 #include "orderscheck.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -24,8 +26,12 @@ public:
     void refresh();
     const QList<Finding>& findings() const { return m_findings; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FindingsListActivated(int index);
     TSQMainForm* m_main;
     QList<Finding> m_findings;
+    QPointer<QWidget> m_editor; // the editor open over the main window, if any
 };

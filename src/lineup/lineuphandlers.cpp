@@ -57,6 +57,7 @@ bool TSQMainForm::saveLineup()
     }
     writeTextLines(path, file.lines);
     SavedLineupLines = file.lines;
+    SavedLineupPath = path;
     addToZipList(path);
     MessageBox::plain(this, bareFileName(path) + QStringLiteral(" has been created"), QStringLiteral("Lineup Saved"));
     return true;
@@ -92,6 +93,7 @@ void TSQMainForm::OpenLineupMenuClick()
         return;
     }
     SavedLineupLines = lines;
+    SavedLineupPath = path;
     const LineupNameParts parts = parseLineupFileName(path, AbbLabel->text());
     if (!parts.matchIsNumber)
         MessageBox::error(this, QStringLiteral("OpenLineup error (reading Match No) EConvertError"));

@@ -72,14 +72,22 @@ bool bidLineLess(const QString& a, const QString& b)
     return a.size() < b.size();
 }
 
+QString bidLine(const BidRow& row)
+{
+    return row.lot + QLatin1Char(',') + row.price + QLatin1Char(',') + row.name;
+}
+
+bool bidLineWritten(const BidRow& row)
+{
+    return bidLine(row).size() > 3;
+}
+
 QStringList buildBidsLines(const QList<BidRow>& rows, bool autoSort)
 {
     QStringList lines;
-    for (const BidRow& row : rows) {
-        const QString line = row.lot + QLatin1Char(',') + row.price + QLatin1Char(',') + row.name;
-        if (line.size() > 3)
-            lines.append(line);
-    }
+    for (const BidRow& row : rows)
+        if (bidLineWritten(row))
+            lines.append(bidLine(row));
     if (autoSort)
         std::stable_sort(lines.begin(), lines.end(), bidLineLess);
     return lines;

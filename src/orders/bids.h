@@ -21,6 +21,11 @@ QString proposeBidName(const QList<BidRow>& rows, int row);
 // True when two rows hold names equal ignoring case (empty names included) under different lots.
 bool hasNonUniqueNames(const QList<BidRow>& rows);
 
+// A row's line in the bids file: its three cells joined by commas, as they stand.
+QString bidLine(const BidRow& row);
+// Whether the bids file keeps a row: only a line longer than 3 characters is written.
+bool bidLineWritten(const BidRow& row);
+
 // The lines of the bids file: every row whose line is longer than 3 characters, sorted when asked.
 QStringList buildBidsLines(const QList<BidRow>& rows, bool autoSort);
 

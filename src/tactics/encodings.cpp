@@ -60,12 +60,13 @@ const QStringList& conditionalActions()
 
 QStringList conditionalPositions(bool mswl)
 {
-    if (mswl)
-        return {QStringLiteral("GK"), QStringLiteral("SW"), QStringLiteral("DF"),
-                QStringLiteral("MF"), QStringLiteral("WG"), QStringLiteral("FW"),
-                QStringLiteral("p"),  QStringLiteral("n"),  QStringLiteral("a")};
-    return {QStringLiteral("GK"), QStringLiteral("SW"), QStringLiteral("DF"), QStringLiteral("MF"),
-            QStringLiteral("FW")};
+    // Shared copies: the orders check asks for them once per conditional.
+    static const QStringList full = {QStringLiteral("GK"), QStringLiteral("SW"), QStringLiteral("DF"),
+                                     QStringLiteral("MF"), QStringLiteral("WG"), QStringLiteral("FW"),
+                                     QStringLiteral("p"),  QStringLiteral("n"),  QStringLiteral("a")};
+    static const QStringList lgm = {QStringLiteral("GK"), QStringLiteral("SW"), QStringLiteral("DF"),
+                                    QStringLiteral("MF"), QStringLiteral("FW")};
+    return mswl ? full : lgm;
 }
 
 QString encodeTacticConditions(const Condition& c1, const Condition& c2)

@@ -1,5 +1,6 @@
 #include "check/orderscheckform.h"
 #include "tactics/editortestutil.h"
+#include "widgets/widgets.h"
 
 #include <QLineEdit>
 #include <QScreen>
@@ -56,6 +57,10 @@ private slots:
     void mainWindowKeysWorkFromTheCheck();
     void activatingAFindingGoesToItsPlace_data();
     void activatingAFindingGoesToItsPlace();
+    void tacticFindingOpensTheEditorAtItsLine();
+    void editingIsShownWhileAnEditorIsOpen();
+    void lineupWithoutGoalkeeperShowsL10AtOnce();
+    void bidRowWithALotAloneShowsB1();
     void conditionalsCellHintInWords();
     void hintShowsAMarkupNameAsItIs();
     void conditionalsEditorShowsSlotHolders();
@@ -116,9 +121,13 @@ void TestOrdersCheckWindow::findingsFollowEveryChange()
     QCOMPARE(summaryText(check), QString("1 error"));
     QCOMPARE(shownFindings(check), QStringList{"Error|Liam Carter|L5"});
 
-    // Without a position he keeps the slot but is not written.
+    // Taken out with "[deselect]" he keeps the slot, but Liam Carter holds it in the file: nothing is lost.
     w.pick(ian, ColPlay, "deselectPlay");
-    QCOMPARE(shownFindings(check), QStringList{"Error|Ian Moss|L6"});
+    QCOMPARE(shownFindings(check), QStringList());
+    // Without Liam Carter too, S2 stays empty.
+    w.pick(w.rowOf("Liam Carter"), ColPlay, "deselectPlay");
+    QCOMPARE(shownFindings(check), QStringList({"Error|Liam Carter|L6", "Error|Ian Moss|L6", "Error|Line-up|L9"}));
+    w.place(w.rowOf("Liam Carter"), "DF");
 
     w.pick(ian, ColSubs, "subDeselect");
     w.form->HBCombo->setCurrentIndex(-1);
@@ -135,8 +144,8 @@ void TestOrdersCheckWindow::findingsFollowEveryChange()
         f->DoneBtn->click();
     });
     QCOMPARE(shownFindings(check),
-             QStringList({"Error|Chris Doyle, conditional A|P1", "Error|Chris Doyle, conditional A|P3",
-                          "Warning|Line-up|L2", "Warning|Chris Doyle, conditional A|P7"}));
+             QStringList({"Error|Chris Doyle, 1st conditional|P1", "Error|Chris Doyle, 1st conditional|P3",
+                          "Warning|Line-up|L2", "Warning|Chris Doyle, 1st conditional|P7"}));
     QCOMPARE(summaryText(check), QString("2 errors, 2 warnings"));
 
     // Saving, then a change the file does not hold.
@@ -206,7 +215,18 @@ void TestOrdersCheckWindow::activatingAFindingGoesToItsPlace_data()
         w.form->setCell(ColConditionals, w.rowOf("Chris Doyle"), ",,T,>=,60,,,,C," + QString(16, ','));
     };
     const Setup twoInS2 = [](Window& w) { w.makeSub(w.rowOf("Ian Moss"), 2); };
-    const Setup tactic = [](Window& w) { w.form->TacticChanges = {"T,>,90,,,,S"}; };
+    const Setup traineeTwice = [](Window& w) {
+        QVERIFY(w.form->TPBox->count() >= 2);
+        const QString one = w.form->TPBox->itemText(0), other = w.form->TPBox->itemText(1);
+        for (const QString& name : {one, other, one})
+            selectText(w.form->TPBox, name);
+    };
+    const Setup lotAlone = [](Window& w) {
+        Window::clickCell(w.form->AuctionStringGrid, 2, 0);
+        w.action("LOT1")->trigger();
+        w.form->LOTPopup->hide();
+    };
+    const Setup otherSession = [](Window& w) { w.form->addToZipList(w.path("RVRSession9Bids.txt")); };
     const Setup noSession = [](Window& w) { w.form->SessionNoComboBox->setCurrentIndex(-1); };
     const Setup sameName = [](Window& w) {
         w.form->addToZipList("/one/RVR3.txt");
@@ -215,11 +235,29 @@ void TestOrdersCheckWindow::activatingAFindingGoesToItsPlace_data()
     QTest::newRow("P7 by Enter") << conditional << "P7" << true << cell("Chris Doyle", ColConditionals);
     QTest::newRow("P7 by double click") << conditional << "P7" << false << cell("Chris Doyle", ColConditionals);
     QTest::newRow("L5 by Enter") << twoInS2 << "L5" << true << cell("Liam Carter", ColSubs);
-    QTest::newRow("T2 by double click") << tactic << "T2" << false << focus("MatchTacBtnWithColor1");
+    QTest::newRow("L4 by Enter") << traineeTwice << "L4" << true << Expect([](Window& w) {
+        QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->MainSheet);
+        QCOMPARE(w.form->TPListBox->currentRow(), 2);
+        QCOMPARE(w.form->focusWidget(), w.form->TPListBox);
+    });
+    QTest::newRow("B1 by double click") << lotAlone << "B1" << false << Expect([](Window& w) {
+        QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->AuctionSheet);
+        QCOMPARE(w.form->AuctionStringGrid->currentRow(), 2);
+        QCOMPARE(w.form->AuctionStringGrid->currentColumn(), 1); // the price it lacks
+        QCOMPARE(w.form->focusWidget(), w.form->AuctionStringGrid);
+    });
+    QTest::newRow("S4 by Enter") << otherSession << "S4" << true << Expect([](Window& w) {
+        QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->SummarySheet);
+        QCOMPARE(w.form->focusWidget(), w.form->ZipListBox);
+        QVERIFY(w.form->ZipListBox->currentItem());
+        QCOMPARE(w.form->ZipListBox->currentItem()->text(), w.path("RVRSession9Bids.txt"));
+    });
     QTest::newRow("S1 by Enter") << noSession << "S1" << true << focus("SessionNoComboBox");
     QTest::newRow("S2 by double click") << sameName << "S2" << false << Expect([](Window& w) {
         QCOMPARE(w.form->MainPageControl->currentWidget(), w.form->SummarySheet);
         QCOMPARE(w.form->focusWidget(), w.form->ZipListBox);
+        QVERIFY(w.form->ZipListBox->currentItem());
+        QCOMPARE(w.form->ZipListBox->currentItem()->text(), QString("/two/RVR3.txt"));
     });
 }
 
@@ -248,6 +286,91 @@ void TestOrdersCheckWindow::activatingAFindingGoesToItsPlace()
         Window::doubleClick(list, list->visualItemRect(item).center());
     expect(w);
     QVERIFY(check->isVisible());
+}
+
+// A finding on a tactic line opens the team tactics editor with that line chosen; the check says "(editing...)"
+// meanwhile and shows the main window's orders again once the editor has closed.
+void TestOrdersCheckWindow::tacticFindingOpensTheEditorAtItsLine()
+{
+    Window w;
+    buildCleanOrders(w);
+    w.form->TacticChanges = {"G,<,0,,,,S", "T,>,90,,,,S"};
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    QCOMPARE(shownFindings(check), QStringList{"Error|Tactic line 2|T2"});
+    QTreeWidget* list = check->FindingsList;
+    list->setCurrentItem(list->topLevelItem(0));
+    bool ran = false;
+    whenModal([&](QWidget* dialog) {
+        auto* f = qobject_cast<TTeamTacticForm*>(dialog);
+        QVERIFY(f);
+        QCOMPARE(f->TeamTacListBox1->currentRow(), 1);
+        QCOMPARE(f->TeamTacListBox1->currentItem()->text(), QString("T,>,90,,,,S"));
+        QCOMPARE(summaryText(check), QString("1 error (editing...)"));
+        f->TeamTacListBox1DeleteKey(); // the manager deletes the line and saves
+        f->TeamTacSaveBtn->click();
+        ran = true;
+    });
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(ran);
+    QCOMPARE(w.form->TacticChanges, QStringList{"G,<,0,,,,S"});
+    QCOMPARE(summaryText(check), QString("No problems found"));
+}
+
+void TestOrdersCheckWindow::editingIsShownWhileAnEditorIsOpen()
+{
+    Window w;
+    buildCleanOrders(w);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    withConditionals(w, w.rowOf("Chris Doyle"), [&](TPlayCondForm* f) {
+        QCOMPARE(summaryText(check), QString("No problems found (editing...)"));
+        selectText(f->rows[0].event1, "T");
+        selectText(f->rows[0].op1, "<");
+        f->rows[0].value1->setText("60");
+        selectText(f->rows[0].action, "C");
+        selectText(f->rows[0].position, "MF");
+        // The editor's choices are not the orders until Done.
+        QCOMPARE(shownFindings(check), QStringList());
+        f->DoneBtn->click();
+    });
+    QCOMPARE(summaryText(check), QString("1 warning"));
+    QCOMPARE(shownFindings(check), QStringList{"Warning|Chris Doyle, 1st conditional|P12"});
+    withTeamTactics(w, [&](TTeamTacticForm* f) {
+        QCOMPARE(summaryText(check), QString("1 warning (editing...)"));
+        f->TeamCancelBtn->click();
+    });
+    QCOMPARE(summaryText(check), QString("1 warning"));
+}
+
+void TestOrdersCheckWindow::lineupWithoutGoalkeeperShowsL10AtOnce()
+{
+    Window w;
+    buildCleanOrders(w);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    const int tom = w.rowOf("Tom Adams");
+    w.place(tom, "DF");
+    QVERIFY(!w.form->valGKLed->isLit()); // the lamp and the check agree
+    QCOMPARE(shownFindings(check), QStringList{"Error|Line-up|L10"});
+    QVERIFY2(check->FindingsList->topLevelItem(0)->text(2).startsWith("No goalkeeper starts; a line-up has exactly 1."),
+             qPrintable(check->FindingsList->topLevelItem(0)->text(2)));
+    w.place(tom, "GK");
+    QVERIFY(w.form->valGKLed->isLit());
+    QCOMPARE(summaryText(check), QString("No problems found"));
+}
+
+void TestOrdersCheckWindow::bidRowWithALotAloneShowsB1()
+{
+    Window w;
+    buildCleanOrders(w);
+    w.form->CheckOrdersMenu->trigger();
+    TOrdersCheckForm* check = checkWindow(w);
+    Window::clickCell(w.form->AuctionStringGrid, 1, 0);
+    w.action("LOT1")->trigger();
+    w.form->LOTPopup->hide();
+    QCOMPARE(shownFindings(check), QStringList{"Error|Bid row 1|B1"});
+    QVERIFY(check->FindingsList->topLevelItem(0)->text(2).contains("\"1,,\""));
 }
 
 void TestOrdersCheckWindow::conditionalsCellHintInWords()
