@@ -162,3 +162,41 @@ std::array<QList<int>, 5> slotRows(const SquadTable& table)
     }
     return rows;
 }
+
+namespace {
+
+// Cuts `minutes` to what one condition allows at the goal difference `goalDifference`.
+void cutMinutes(ValueRange& minutes, const Condition& c, int goalDifference)
+{
+    if (unusedCondition(c))
+        return;
+    const auto range = conditionRange(c);
+    if (!range) {
+        minutes = {1, 0};
+        return;
+    }
+    if (isTimeEvent(c.event)) {
+        minutes.lo = std::max(minutes.lo, range->lo);
+        minutes.hi = std::min(minutes.hi, range->hi);
+    } else if (!isGoalEvent(c.event) || !range->contains(goalDifference)) {
+        minutes = {1, 0};
+    }
+}
+
+} // namespace
+
+ValueRange minutesHolding(const Condition& c1, const Condition& c2, int goalDifference)
+{
+    ValueRange minutes{0, 90};
+    cutMinutes(minutes, c1, goalDifference);
+    cutMinutes(minutes, c2, goalDifference);
+    return minutes;
+}
+
+std::optional<int> firstMinuteHolding(const Condition& c1, const Condition& c2, int goalDifference)
+{
+    const ValueRange minutes = minutesHolding(c1, c2, goalDifference);
+    if (minutes.empty())
+        return std::nullopt;
+    return int(minutes.lo);
+}

@@ -75,3 +75,10 @@ bool isStarter(const QStringList& row);
 // The grid rows that hold each substitute slot in the file saving writes (rows with a position), top first;
 // the file keeps the lowest of them.
 std::array<QList<int>, 5> slotRows(const SquadTable& table);
+
+// The minutes 0..90 at which both conditions hold all match long at the goal difference `goalDifference`: one
+// range (a condition on the time cuts the minutes, one on the goal difference holds all match or never), empty
+// when never. A condition with nothing chosen always holds; a complete one whose value is not a number never.
+ValueRange minutesHolding(const Condition& c1, const Condition& c2, int goalDifference);
+// The first such minute, or nothing when the pair never holds at that goal difference.
+std::optional<int> firstMinuteHolding(const Condition& c1, const Condition& c2, int goalDifference);
