@@ -4,10 +4,11 @@
 #include "widgets/placement.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QStaticText>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
@@ -149,6 +150,7 @@ MatchPlanView::Layout MatchPlanView::layoutFor(const QSize& size) const
     const double bandHeight = double(l.plot.height()) / MatchPlan::Scores;
     const int barHeight = std::clamp(int(bandHeight * 0.42), 6, fm.height() + 6);
     const int markerHeight = fm.height() + 2;
+    QHash<QString, int> advances;
     for (int k = 0; k < MatchPlan::Scores; ++k) {
         const int g = 3 - k; // "3 up" at the top
         const int top = l.plot.top() + int(std::lround(k * bandHeight));
@@ -168,7 +170,10 @@ MatchPlanView::Layout MatchPlanView::layoutFor(const QSize& size) const
         for (qsizetype i = 0; i < score.events.size(); ++i) {
             const PlanEvent& e = score.events.at(i);
             const QString text = markerText(e);
-            int width = fm.horizontalAdvance(text) + 8;
+            auto known = advances.constFind(text);
+            if (known == advances.constEnd())
+                known = advances.insert(text, fm.horizontalAdvance(text));
+            int width = *known + 8;
             if (e.kind == PlanEventKind::Substitution)
                 width += 10;
             const int centre = int(std::lround(minuteX(l.plot, e.minute + 0.5)));
@@ -254,41 +259,57 @@ void MatchPlanView::paintChart(QPainter& p, const QSize& size) const
         p.drawText(QRectF(left, l.axis.top() + 2, width + 1, fm.height()), Qt::AlignLeft | Qt::AlignTop, label);
     }
 
-    // The markers.
+    // The markers. Their few texts (S1 to S5, the positions, the style letters) are laid out once a drawing.
+    QHash<QString, QStaticText> texts;
+    auto staticText = [&](const QString& text) -> const QStaticText& {
+        auto it = texts.find(text);
+        if (it == texts.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), p.font());
+            it = texts.insert(text, laid);
+        }
+        return *it;
+    };
+    const double textDrop = (fm.height() - 2) / 2.0 + 1;
+    // Square chips, drawn without smoothing: hundreds of rounded, smoothed outlines would cost most of a frame.
     for (const Item& item : l.markers) {
         const PlanEvent& e = m_plan.at(item.goalDifference).events.at(item.index);
         const QColor colour = e.happens ? kindColour(e.kind) : kNotColour;
-        const QRectF r = QRectF(item.rect).adjusted(0.5, 0.5, -0.5, -0.5);
-        QPen pen(colour, 1.2, e.happens ? Qt::SolidLine : Qt::DashLine);
-        p.setPen(pen);
-        p.setBrush(e.happens ? QBrush(colour) : QBrush(Qt::white));
+        const QRect r = item.rect;
+        p.setRenderHint(QPainter::Antialiasing, false);
         if (e.kind == PlanEventKind::StyleChange) {
-            QPainterPath diamond;
-            diamond.moveTo(r.left(), r.center().y());
-            diamond.lineTo(r.left() + 4, r.top());
-            diamond.lineTo(r.right() - 4, r.top());
-            diamond.lineTo(r.right(), r.center().y());
-            diamond.lineTo(r.right() - 4, r.bottom());
-            diamond.lineTo(r.left() + 4, r.bottom());
-            diamond.closeSubpath();
-            p.drawPath(diamond);
+            const QPoint diamond[] = {{r.left(), r.center().y()},      {r.left() + 4, r.top()},
+                                      {r.right() - 4, r.top()},        {r.right(), r.center().y()},
+                                      {r.right() - 4, r.bottom() + 1}, {r.left() + 4, r.bottom() + 1}};
+            p.setPen(colour);
+            p.setBrush(e.happens ? QBrush(colour) : QBrush(Qt::white));
+            p.drawPolygon(diamond, 6);
+        } else if (e.happens) {
+            p.fillRect(r, colour);
         } else {
-            p.drawRoundedRect(r, 3, 3);
+            p.fillRect(r, Qt::white);
+            p.setPen(colour);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
         }
-        QRectF textRect = r.adjusted(4, 0, -3, 0);
+        int textLeft = r.left() + 4;
         if (e.kind == PlanEventKind::Substitution) {
+            p.setRenderHint(QPainter::Antialiasing, true);
             p.setPen(Qt::NoPen);
             p.setBrush(e.happens ? QBrush(Qt::white) : QBrush(colour));
             drawArrow(p, QRectF(r.left() + 3, r.top() + 2, 8, r.height() - 4));
-            textRect.setLeft(r.left() + 13);
+            textLeft = r.left() + 13;
         }
         p.setPen(e.happens ? Qt::white : colour);
-        p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, markerText(e));
+        p.drawStaticText(QPointF(textLeft, r.center().y() + 0.5 - textDrop), staticText(markerText(e)));
         if (!e.happens) {
-            p.setPen(QPen(colour, 1.5));
-            p.drawLine(QPointF(r.left() - 1, r.center().y()), QPointF(r.right() + 1, r.center().y()));
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(QPen(colour, 2));
+            p.drawLine(QPoint(r.left() - 1, r.center().y()), QPoint(r.right() + 1, r.center().y()));
         }
     }
+    p.setRenderHint(QPainter::Antialiasing, true);
 
     // The chosen score.
     p.setBrush(Qt::NoBrush);
@@ -331,16 +352,24 @@ void MatchPlanView::paintChart(QPainter& p, const QSize& size) const
         entry(QString::fromLatin1(kMarkerKeys[k + 1]), [&](const QRect& r) {
             p.setPen(Qt::NoPen);
             p.setBrush(keyColours[k]);
-            p.drawRoundedRect(r, 3, 3);
+            if (k == 2) {
+                const QPointF diamond[] = {
+                    {double(r.left()), r.center().y() + 0.5}, {r.left() + 4.0, double(r.top())},
+                    {r.right() - 3.0, double(r.top())},       {r.right() + 1.0, r.center().y() + 0.5},
+                    {r.right() - 3.0, r.bottom() + 1.0},      {r.left() + 4.0, r.bottom() + 1.0}};
+                p.drawPolygon(diamond, 6);
+            } else {
+                p.drawRect(r);
+            }
             if (k == 0) {
                 p.setBrush(Qt::white);
                 drawArrow(p, QRectF(r.left() + 3, r.top() + 1, 8, r.height() - 2));
             }
         });
     entry(QString::fromLatin1(kMarkerKeys[4]), [&](const QRect& r) {
-        p.setPen(QPen(kNotColour, 1.2, Qt::DashLine));
+        p.setPen(QPen(kNotColour, 1));
         p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
         p.setPen(QPen(kNotColour, 1.5));
         p.drawLine(QPointF(r.left() - 1, r.center().y() + 0.5), QPointF(r.right() + 1, r.center().y() + 0.5));
     });
