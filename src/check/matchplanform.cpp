@@ -64,6 +64,7 @@ TMatchPlanForm::TMatchPlanForm(TSQMainForm* main)
 
     PlanEventsList = new QListWidget(this);
     PlanEventsList->setObjectName(QStringLiteral("PlanEventsList"));
+    PlanEventsList->setWordWrap(true); // an unread order's reason is read whole
     PlanEventsList->setAccessibleName(QStringLiteral("What happens at the chosen score"));
     layout->addWidget(PlanEventsList, 1);
 
