@@ -2,6 +2,7 @@
 #include "orderreading.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -51,37 +52,42 @@ struct ReadConditional {
     int row, index;
     QString player;
     CellConditional c;
+    QList<ValueRange> minutes; // the minutes both conditions hold, at each goal difference from -3 to 3
 };
 
 void addSegments(ScorePlan& score, const QString& start, const QList<ReadLine>& lines)
 {
+    const qsizetype count = std::min<qsizetype>(lines.size(), 5);
     std::array<ValueRange, 5> holds{};
-    for (qsizetype i = 0; i < lines.size() && i < 5; ++i)
+    for (qsizetype i = 0; i < count; ++i)
         holds[i] = minutesHolding(lines.at(i).line.first, lines.at(i).line.second, score.goalDifference);
+    // Minute by minute: the line in force (-1 for the starting strategy) and the other lines that clash with it.
+    int lastWinner = -2, lastClashes = 0;
     for (int minute = 0; minute <= 90; ++minute) {
-        StrategySegment here;
-        here.from = here.to = minute;
-        here.strategy = start;
-        qsizetype winner = -1;
-        for (qsizetype i = 0; i < lines.size() && i < 5; ++i) {
+        int winner = -1, clashes = 0;
+        for (qsizetype i = 0; i < count; ++i) {
             if (!holds[i].contains(minute))
                 continue;
-            if (winner < 0) {
-                winner = i;
-                here.strategy = lines.at(i).line.strategy;
-                here.line = lines.at(i).number;
-            } else if (lines.at(i).line.strategy != here.strategy) {
+            if (winner < 0)
+                winner = int(i);
+            else if (lines.at(i).line.strategy != lines.at(winner).line.strategy)
+                clashes |= 1 << i;
+        }
+        if (winner == lastWinner && clashes == lastClashes) {
+            score.segments.last().to = minute;
+            continue;
+        }
+        lastWinner = winner;
+        lastClashes = clashes;
+        StrategySegment here;
+        here.from = here.to = minute;
+        here.strategy = winner < 0 ? start : lines.at(winner).line.strategy;
+        here.line = winner < 0 ? 0 : lines.at(winner).number;
+        for (qsizetype i = 0; i < count; ++i)
+            if (clashes & (1 << i)) {
                 here.clashLines.append(lines.at(i).number);
                 here.clashStrategies.append(lines.at(i).line.strategy);
             }
-        }
-        if (!score.segments.isEmpty()) {
-            StrategySegment& last = score.segments.last();
-            if (last.strategy == here.strategy && last.line == here.line && last.clashLines == here.clashLines) {
-                last.to = minute;
-                continue;
-            }
-        }
         score.segments.append(here);
     }
 }
@@ -89,12 +95,13 @@ void addSegments(ScorePlan& score, const QString& start, const QList<ReadLine>& 
 void addEvents(ScorePlan& score, const QList<ReadConditional>& conditionals, const std::array<QList<int>, 5>& holders,
                const SquadTable& table)
 {
+    QList<PlanEvent> found;
     for (const ReadConditional& rc : conditionals) {
-        const auto minute = firstMinuteHolding(rc.c.first, rc.c.second, score.goalDifference);
-        if (!minute)
+        const ValueRange& minutes = rc.minutes.at(score.goalDifference + 3);
+        if (minutes.empty())
             continue;
         PlanEvent e;
-        e.minute = *minute;
+        e.minute = int(minutes.lo);
         e.row = rc.row;
         e.conditional = rc.index;
         e.player = rc.player;
@@ -107,11 +114,15 @@ void addEvents(ScorePlan& score, const QList<ReadConditional>& conditionals, con
         } else {
             e.kind = styleWord(rc.c.position).isEmpty() ? PlanEventKind::PositionChange : PlanEventKind::StyleChange;
         }
-        score.events.append(e);
+        found.append(std::move(e));
     }
     // The conditionals arrive in grid order, 1st to 3rd: a stable sort keeps that order within a minute.
-    std::stable_sort(score.events.begin(), score.events.end(),
-                     [](const PlanEvent& a, const PlanEvent& b) { return a.minute < b.minute; });
+    QList<int> order(found.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&found](int a, int b) { return found[a].minute < found[b].minute; });
+    score.events.reserve(found.size());
+    for (int i : order)
+        score.events.append(std::move(found[i]));
     std::array<bool, 5> on{};
     QList<int> off;
     for (PlanEvent& e : score.events) {
@@ -188,7 +199,7 @@ MatchPlan matchPlan(const OrdersInput& input)
                                     why, 0, int(j), i});
                 continue;
             }
-            conditionals.append({int(j), i, player, c});
+            conditionals.append({int(j), i, player, c, minutesHoldingAt(c.first, c.second, -3, MatchPlan::Scores)});
         }
     }
 

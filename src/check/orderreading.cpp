@@ -165,20 +165,31 @@ std::array<QList<int>, 5> slotRows(const SquadTable& table)
 
 namespace {
 
-// Cuts `minutes` to what one condition allows at the goal difference `goalDifference`.
-void cutMinutes(ValueRange& minutes, const Condition& c, int goalDifference)
+// One condition as read once: whether it takes part, whether it is on the time, and the values it allows.
+struct ReadCondition {
+    bool used = false, time = false;
+    std::optional<ValueRange> range;
+};
+
+ReadCondition readCondition(const Condition& c)
 {
     if (unusedCondition(c))
+        return {};
+    return {true, isTimeEvent(c.event),
+            isTimeEvent(c.event) || isGoalEvent(c.event) ? conditionRange(c) : std::nullopt};
+}
+
+// Cuts `minutes` to what one condition allows at the goal difference `goalDifference`.
+void cutMinutes(ValueRange& minutes, const ReadCondition& c, int goalDifference)
+{
+    if (!c.used)
         return;
-    const auto range = conditionRange(c);
-    if (!range) {
+    if (!c.range) {
         minutes = {1, 0};
-        return;
-    }
-    if (isTimeEvent(c.event)) {
-        minutes.lo = std::max(minutes.lo, range->lo);
-        minutes.hi = std::min(minutes.hi, range->hi);
-    } else if (!isGoalEvent(c.event) || !range->contains(goalDifference)) {
+    } else if (c.time) {
+        minutes.lo = std::max(minutes.lo, c.range->lo);
+        minutes.hi = std::min(minutes.hi, c.range->hi);
+    } else if (!c.range->contains(goalDifference)) {
         minutes = {1, 0};
     }
 }
@@ -187,16 +198,19 @@ void cutMinutes(ValueRange& minutes, const Condition& c, int goalDifference)
 
 ValueRange minutesHolding(const Condition& c1, const Condition& c2, int goalDifference)
 {
-    ValueRange minutes{0, 90};
-    cutMinutes(minutes, c1, goalDifference);
-    cutMinutes(minutes, c2, goalDifference);
-    return minutes;
+    return minutesHoldingAt(c1, c2, goalDifference, 1).first();
 }
 
-std::optional<int> firstMinuteHolding(const Condition& c1, const Condition& c2, int goalDifference)
+QList<ValueRange> minutesHoldingAt(const Condition& c1, const Condition& c2, int lowest, int count)
 {
-    const ValueRange minutes = minutesHolding(c1, c2, goalDifference);
-    if (minutes.empty())
-        return std::nullopt;
-    return int(minutes.lo);
+    const ReadCondition r1 = readCondition(c1), r2 = readCondition(c2);
+    QList<ValueRange> out;
+    out.reserve(count);
+    for (int g = lowest; g < lowest + count; ++g) {
+        ValueRange minutes{0, 90};
+        cutMinutes(minutes, r1, g);
+        cutMinutes(minutes, r2, g);
+        out.append(minutes);
+    }
+    return out;
 }

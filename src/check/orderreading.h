@@ -76,9 +76,10 @@ bool isStarter(const QStringList& row);
 // the file keeps the lowest of them.
 std::array<QList<int>, 5> slotRows(const SquadTable& table);
 
-// The minutes 0..90 at which both conditions hold all match long at the goal difference `goalDifference`: one
-// range (a condition on the time cuts the minutes, one on the goal difference holds all match or never), empty
-// when never. A condition with nothing chosen always holds; a complete one whose value is not a number never.
+// The minutes 0..90 at which both conditions hold all match long at the goal difference `goalDifference`, the
+// first of them being the minute the pair comes true: one range (a condition on the time cuts the minutes, one on
+// the goal difference holds all match or never), empty when never. A condition with nothing chosen always holds;
+// a complete one whose value is not a number, or whose event is unknown, never.
 ValueRange minutesHolding(const Condition& c1, const Condition& c2, int goalDifference);
-// The first such minute, or nothing when the pair never holds at that goal difference.
-std::optional<int> firstMinuteHolding(const Condition& c1, const Condition& c2, int goalDifference);
+// minutesHolding at each of `count` goal differences from `lowest` up, each condition read once.
+QList<ValueRange> minutesHoldingAt(const Condition& c1, const Condition& c2, int lowest, int count);
