@@ -4,10 +4,13 @@
 //   saving a line-up (19 lines built and written through QSaveFile) against writing the same bytes,
 //   reading rosters of 25, 1,000 and 10,000 players into the grid (cost per player),
 //   the orders check on a 25-player squad with every cell filled (against its goal of 1 ms).
+//   the match plan of the same squad with five tactic lines (goal 1 ms), and its chart drawn at 1024 by 768 (16 ms).
 //   one "Best" search of the line-up assistant on random squads of 25, 60 and 200 players (median, against a goal).
 // Run: build/bin/squadrant_bench   (uses the offscreen platform; prints one line per measure)
 #include "app/sqmainform.h"
 #include "base/textfile.h"
+#include "check/matchplan.h"
+#include "check/matchplanview.h"
 #include "check/orderscheck.h"
 #include "lineup/lineupfile.h"
 #include "squad/lineupassist.h"
@@ -18,6 +21,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -269,7 +274,44 @@ int main(int argc, char* argv[])
     const double live = timeUs([&] { findings = form.checkOrders().size(); }, 100);
     std::printf("%-42s %10.3f us (%lld findings)\n", "  the same from the main window's state", live,
                 qlonglong(findings));
-    // 6. the line-up assistant: one "Best" search, median over random squads (both variants, tactic N)
+    // 6. the match plan, read after every command while its window is open: every conditional readable, so each
+    // one gives an event at most scores, and five tactic lines
+    SquadTable planned = full;
+    for (qsizetype r = 1; r < planned.size(); ++r)
+        planned[r][ColConditionals] =
+            QStringLiteral("Opp 1,Opp 2,T,>=,%1,G,<,0,S%2,FW,G,>,-2,T,<,80,C,a,T,>,%3,,,,C,MF")
+                .arg(r * 3 % 90)
+                .arg(r % 5 + 1)
+                .arg(r * 7 % 90);
+    OrdersInput planIn = in;
+    planIn.table = &planned;
+    planIn.options.teamTactic = QStringLiteral("N");
+    planIn.options.tacticChanges = {QStringLiteral("G,<,0,T,>=,60,S"), QStringLiteral("T,>,75,,,,L"),
+                                    QStringLiteral("G,>,1,,,,B"), QStringLiteral(",,,,,,P"),
+                                    QStringLiteral("G,=,0,T,>=,80,O")};
+    MatchPlan plan;
+    const double planUs = timeUs([&] { plan = matchPlan(planIn); }, 500);
+    qsizetype events = 0;
+    for (const ScorePlan& score : plan.scores)
+        events += score.events.size();
+    std::printf("%-42s %10.3f us (%lld events, %lld unread)  (goal < 1000 us) %s\n",
+                "matchPlan, 25 players, 5 tactic lines", planUs, qlonglong(events), qlonglong(plan.unread.size()),
+                planUs < 1000 ? "ok" : "OVER");
+    MatchPlanView chart;
+    chart.setPlan(plan, planIn.presets, planIn.options.tacticChanges);
+    chart.setHeading(QStringLiteral("Red Valley Rovers, match 3"));
+    QImage frame(1024, 768, QImage::Format_ARGB32_Premultiplied);
+    // Each drawing lays the chart out afresh, as the first drawing after a change does.
+    const double drawUs = timeUs(
+        [&] {
+            QPainter painter(&frame);
+            chart.paintChart(painter, frame.size());
+        },
+        20);
+    std::printf("%-42s %10.3f ms  (goal < 16 ms) %s\n", "match plan chart drawn at 1024 x 768", drawUs / 1e3,
+                drawUs < 16000 ? "ok" : "OVER");
+
+    // 7. the line-up assistant: one "Best" search, median over random squads (both variants, tactic N)
     QRandomGenerator rng(2026);
     for (const auto& [players, goalMs] : {std::pair{25, 10.0}, std::pair{60, 100.0}, std::pair{200, 0.0}}) {
         std::vector<double> times;

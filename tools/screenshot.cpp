@@ -12,6 +12,7 @@
 #include "squad/squadtable.h"
 #include "widgets/stringgrid.h"
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QPushButton>
 #include <QScreen>
@@ -31,7 +32,7 @@ int main(int argc, char* argv[])
          {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
          {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
          {QStringLiteral("open"),
-          QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check"),
+          QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check, plan"),
           QStringLiteral("dialog")},
          {QStringLiteral("whole-screen"), QStringLiteral("the whole screen rather than the window")},
          {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
@@ -68,8 +69,9 @@ int main(int argc, char* argv[])
     QTimer::singleShot(1500, [out, form, wholeScreen] {
         QWidget* shown = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : form;
         // The orders check is a window of its own beside the main window, not a modal one.
-        if (auto* check = form->findChild<QWidget*>(QStringLiteral("OrdersCheckForm")); check && check->isVisible())
-            shown = check;
+        for (const char* name : {"OrdersCheckForm", "MatchPlanForm"})
+            if (auto* window = form->findChild<QWidget*>(QLatin1String(name)); window && window->isVisible())
+                shown = window;
         const QRect around =
             wholeScreen ? QRect() : shown->frameGeometry().united(form->frameGeometry()).adjusted(-8, -8, 8, 8);
         QScreen* screen = QGuiApplication::primaryScreen();
@@ -87,6 +89,13 @@ int main(int argc, char* argv[])
         QTimer::singleShot(100, form->SuggestLineupMenu, &QAction::trigger);
     else if (dialog == QLatin1String("check"))
         QTimer::singleShot(100, form->CheckOrdersMenu, &QAction::trigger);
+    else if (dialog == QLatin1String("plan"))
+        QTimer::singleShot(100, form, [form] {
+            form->MatchPlanMenu->trigger();
+            // The score of the picture: one goal down, where most of the orders come true.
+            if (auto* box = form->findChild<QComboBox*>(QStringLiteral("ScoreBox")))
+                box->setCurrentIndex(2);
+        });
     else if (dialog == QLatin1String("season"))
         QTimer::singleShot(100, form->SeasonLength1, &QAction::trigger);
     else if (dialog == QLatin1String("conditionals"))

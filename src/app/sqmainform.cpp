@@ -176,6 +176,8 @@ void TSQMainForm::buildMenus()
                           QKeySequence(QStringLiteral("Ctrl+E")), &TSQMainForm::SaveView1Click);
     CheckOrdersMenu = addAction(file, QStringLiteral("CheckOrdersMenu"), QStringLiteral("&Check Orders"),
                                 QKeySequence(QStringLiteral("F9")), &TSQMainForm::CheckOrdersMenuClick);
+    MatchPlanMenu = addAction(file, QStringLiteral("MatchPlanMenu"), QStringLiteral("Match &Plan"),
+                              QKeySequence(QStringLiteral("Ctrl+M")), &TSQMainForm::MatchPlanMenuClick);
     NewLineupMenu = addAction(file, QStringLiteral("NewLineupMenu"), QStringLiteral("&New Lineup"),
                               QKeySequence(QStringLiteral("Ctrl+N")), &TSQMainForm::NewLineupMenuClick);
     SuggestLineupMenu = addAction(file, QStringLiteral("SuggestLineupMenu"), QStringLiteral("S&uggest Lineup..."),
@@ -320,6 +322,14 @@ void TSQMainForm::buildTopStrip(QWidget* central)
     CheckToolbarBtn->setIconSize(QSize(18, 18));
     CheckToolbarBtn->move(0, 31);
     connect(CheckToolbarBtn, &QToolButton::clicked, CheckOrdersMenu, &QAction::trigger);
+    PlanToolbarBtn = named(new QToolButton(central), QStringLiteral("PlanToolbarBtn"));
+    PlanToolbarBtn->setIcon(glyphIcon(Glyph::Plan));
+    PlanToolbarBtn->setToolTip(QStringLiteral("Show what the orders do over the match"));
+    PlanToolbarBtn->setAutoRaise(true);
+    PlanToolbarBtn->setFixedSize(24, 24);
+    PlanToolbarBtn->setIconSize(QSize(18, 18));
+    PlanToolbarBtn->move(26, 31);
+    connect(PlanToolbarBtn, &QToolButton::clicked, MatchPlanMenu, &QAction::trigger);
 
     infoPanel = named(new QFrame(central), QStringLiteral("infoPanel"));
     infoPanel->setFrameShape(QFrame::StyledPanel);

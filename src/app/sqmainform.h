@@ -38,7 +38,9 @@ class TOpenDialog;
 class TPitchView;
 class TRotatedLabel;
 class TOrdersCheckForm;
+class TMatchPlanForm;
 struct Finding;
+struct MatchPlan;
 
 class TSQMainForm : public QMainWindow {
     Q_OBJECT
@@ -229,6 +231,13 @@ public:
     void goToFinding(const Finding& finding);
     // The Conditionals cells' hints: their conditionals in readable words.
     void showConditionalsHints();
+
+    // ---- match plan ----
+    QAction* MatchPlanMenu;
+    QToolButton* PlanToolbarBtn;
+    TMatchPlanForm* MatchPlanForm = nullptr; // made by the first Match Plan, then raised again
+    void MatchPlanMenuClick();
+    MatchPlan matchPlan() const;
 
 signals:
     // A command of the manager has finished: a menu item, button, pop-up choice, dialog or list selection.

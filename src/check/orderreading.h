@@ -88,3 +88,11 @@ qint64 earliestMinute(const CellConditional& c);
 bool looksBackInTime(const Condition& c);
 // Whether the value of each complete condition is a whole number from -90 to 90, as the league reads it.
 bool valuesReadable(const Condition& c1, const Condition& c2);
+
+// The minutes 0..90 at which both conditions hold all match long at the goal difference `goalDifference`, the
+// first of them being the minute the pair comes true: one range (a condition on the time cuts the minutes, one on
+// the goal difference holds all match or never), empty when never. A condition with nothing chosen always holds;
+// a complete one whose value is not a number, or whose event is unknown, never.
+ValueRange minutesHolding(const Condition& c1, const Condition& c2, int goalDifference);
+// minutesHolding at each of `count` goal differences from `lowest` up, each condition read once.
+QList<ValueRange> minutesHoldingAt(const Condition& c1, const Condition& c2, int lowest, int count);

@@ -48,6 +48,13 @@ QString chooseFolder(QWidget* parent, const QString& title, const QString& start
     return QFileDialog::getExistingDirectory(parent, title, startFolder);
 }
 
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+{
+    if (auto answer = hooked(title, filter, suggested))
+        return *answer;
+    return QFileDialog::getSaveFileName(parent, title, suggested, qtFilter(filter));
+}
+
 void enableTestHook()
 {
     hook().enabled = true;

@@ -27,13 +27,17 @@ namespace FileDialog {
 // The folder chosen, or an empty text on cancel.
 QString chooseFolder(QWidget* parent, const QString& title, const QString& startFolder);
 
+// The name to save a file under, starting from `suggested` (a path); an empty text on cancel. The dialog asks
+// before an existing file is replaced.
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested);
+
 // "Roster Files|*.ros|All files|*.*" as Qt writes it: "Roster Files (*.ros);;All files (*.*)".
 QString qtFilter(const QString& filter);
 
 void enableTestHook();
 void queueAnswer(const QString& path);
 struct Asked {
-    QString title, filter, folder;
+    QString title, filter, folder; // folder: the starting folder, or for a save the suggested path
 };
 QList<Asked> takeAsked();
 } // namespace FileDialog

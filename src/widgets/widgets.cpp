@@ -183,6 +183,23 @@ QIcon glyphIcon(Glyph glyph)
         p.drawPolyline(tick, 3);
         break;
     }
+    case Glyph::Plan: { // the match plan: coloured bands over time, a marker on one
+        p.setBrush(QColor(250, 250, 240));
+        p.drawRect(QRectF(1.5, 2.5, 17, 15));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(143, 184, 222));
+        p.drawRect(QRectF(3, 4, 7, 3));
+        p.setBrush(QColor(244, 162, 97));
+        p.drawRect(QRectF(10, 4, 7, 3));
+        p.setBrush(QColor(143, 184, 222));
+        p.drawRect(QRectF(3, 9, 10, 3));
+        p.setBrush(QColor(144, 190, 109));
+        p.drawRect(QRectF(13, 9, 4, 3));
+        p.setBrush(QColor(30, 130, 60));
+        const QPointF arrow[] = {{8, 12.5}, {5, 16.5}, {11, 16.5}};
+        p.drawPolygon(arrow, 3);
+        break;
+    }
     }
     return QIcon(pm);
 }

@@ -14,7 +14,7 @@ class QValidator;
 QValidator* noCommaValidator(int maxLength, QObject* parent);
 
 // The glyphs of the tool buttons, drawn rather than looked up in an icon theme (which is slow at start-up).
-enum class Glyph { New, Open, Save, Suggest, Help, Check };
+enum class Glyph { New, Open, Save, Suggest, Help, Check, Plan };
 QIcon glyphIcon(Glyph glyph);
 
 // A small round indicator lamp: lit in its on-colour, or unlit grey.

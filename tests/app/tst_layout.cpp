@@ -5,6 +5,8 @@
 #include <QRegion>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 QString checkedSize(const Window& w)
@@ -75,6 +77,8 @@ private slots:
     void textsAreWholeAtEverySize_data();
     void textsAreWholeAtEverySize();
     void longPitchNameGrowsAroundItsPlace();
+    void topStripControlsDoNotOverlap_data();
+    void topStripControlsDoNotOverlap();
 };
 
 void TestLayout::presetSizes_data()
@@ -259,6 +263,47 @@ void TestLayout::longPitchNameGrowsAroundItsPlace()
     QVERIFY(shown->parentWidget()->rect().contains(shown->geometry()));
     QVERIFY(qAbs(shown->geometry().center().x() - home.value(shown->objectName()).center().x()) <= 1);
     QCOMPARE(shown->y(), home.value(shown->objectName()).y());
+}
+
+void TestLayout::topStripControlsDoNotOverlap_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const char* item : {"size640Menu", "size800Menu", "size1024Menu", "sizeCustMenu"})
+        QTest::newRow(item) << QString(item);
+}
+
+// The tool bar, the two buttons below it (Check Orders and Match Plan), the team and checker panels and the pages:
+// each shown whole inside the window and none over another.
+void TestLayout::topStripControlsDoNotOverlap()
+{
+    QFETCH(QString, item);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    w.action(item)->trigger();
+    settle();
+    const QList<QWidget*> controls = {w.form->ToolBar1,
+                                      w.find<QWidget>("CheckToolbarBtn"),
+                                      w.find<QWidget>("PlanToolbarBtn"),
+                                      w.form->infoPanel,
+                                      w.form->validPanel,
+                                      w.form->MainPageControl};
+    QWidget* central = w.form->centralWidget();
+    QStringList wrong;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QWidget* a = controls.at(i);
+        if (!a->isVisible())
+            wrong << a->objectName() + " is hidden";
+        if (!central->rect().contains(a->geometry()))
+            wrong << a->objectName() + " reaches outside the window";
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            if (a->geometry().intersects(controls.at(j)->geometry()))
+                wrong << a->objectName() + " overlaps " + controls.at(j)->objectName();
+    }
+    // The tool bar's own buttons lie inside it.
+    for (QWidget* b : w.form->ToolBar1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisible() && !w.form->ToolBar1->rect().contains(b->geometry()))
+            wrong << b->objectName() + " is cut by the tool bar";
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
 }
 
 QTEST_MAIN(TestLayout)

@@ -189,6 +189,7 @@ private slots:
     void aboutBoxIsCentred();
     void conditionalsEditorOutlineIsTheWholeWindow();
     void helpWindowStandsBesideTheMainWindow();
+    void matchPlanStandsBesideTheMainWindow();
 };
 
 void TestDesktop::initTestCase()
@@ -525,6 +526,32 @@ void TestDesktop::helpWindowStandsBesideTheMainWindow()
     QVERIFY(!help->frameGeometry().intersects(w.form->frameGeometry()));
     QVERIFY(w.form->screen()->availableGeometry().contains(help->frameGeometry()));
     help->close();
+}
+
+// The Match Plan opens beside the main window, wholly on the screen and level with its top, and stays open while
+// the main window takes commands.
+void TestDesktop::matchPlanStandsBesideTheMainWindow()
+{
+    Window w(options("ScreenRes=640"));
+    settle(w.form.get());
+    const QRect room = w.form->screen()->availableGeometry();
+    w.form->move(room.topLeft()); // at the left, as a manager who works with both puts it
+    settle(w.form.get());
+    w.openRoster(sample("RVR.ros"));
+    w.action("MatchPlanMenu")->trigger();
+    auto* plan = w.form->findChild<QWidget*>("MatchPlanForm");
+    QVERIFY(plan);
+    settle(plan);
+    QVERIFY(plan->isVisible());
+    QVERIFY(!plan->frameGeometry().intersects(w.form->frameGeometry()));
+    QVERIFY(room.contains(plan->frameGeometry()));
+    QVERIFY2(qAbs(plan->frameGeometry().top() - w.form->frameGeometry().top()) <= 4,
+             qPrintable(QString("%1 against %2").arg(plan->frameGeometry().top()).arg(w.form->frameGeometry().top())));
+    QCOMPARE(plan->windowModality(), Qt::NonModal);
+    w.form->MatchNoComboBox->setCurrentIndex(4);
+    emit w.form->MatchNoComboBox->activated(4);
+    QVERIFY(plan->isVisible());
+    plan->close();
 }
 
 QTEST_MAIN(TestDesktop)
