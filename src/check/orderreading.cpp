@@ -206,39 +206,6 @@ bool valuesReadable(const Condition& c1, const Condition& c2)
     return true;
 }
 
-namespace {
-
-// One condition as read once: whether it takes part, whether it is on the time, and the values it allows.
-struct ReadCondition {
-    bool used = false, time = false;
-    std::optional<ValueRange> range;
-};
-
-ReadCondition readCondition(const Condition& c)
-{
-    if (unusedCondition(c))
-        return {};
-    return {true, isTimeEvent(c.event),
-            isTimeEvent(c.event) || isGoalEvent(c.event) ? conditionRange(c) : std::nullopt};
-}
-
-// Cuts `minutes` to what one condition allows at the goal difference `goalDifference`.
-void cutMinutes(ValueRange& minutes, const ReadCondition& c, int goalDifference)
-{
-    if (!c.used)
-        return;
-    if (!c.range) {
-        minutes = {1, 0};
-    } else if (c.time) {
-        minutes.lo = std::max(minutes.lo, c.range->lo);
-        minutes.hi = std::min(minutes.hi, c.range->hi);
-    } else if (!c.range->contains(goalDifference)) {
-        minutes = {1, 0};
-    }
-}
-
-} // namespace
-
 ValueRange minutesHolding(const Condition& c1, const Condition& c2, int goalDifference)
 {
     return minutesHoldingAt(c1, c2, goalDifference, 1).first();
@@ -246,14 +213,16 @@ ValueRange minutesHolding(const Condition& c1, const Condition& c2, int goalDiff
 
 QList<ValueRange> minutesHoldingAt(const Condition& c1, const Condition& c2, int lowest, int count)
 {
-    const ReadCondition r1 = readCondition(c1), r2 = readCondition(c2);
+    // A condition that takes part but cannot be read never holds; the others cut the minutes and the scores.
+    const auto readable = [](const Condition& c) {
+        return unusedCondition(c) || ((isTimeEvent(c.event) || isGoalEvent(c.event)) && conditionRange(c));
+    };
+    const bool never = !readable(c1) || !readable(c2);
+    const ValueRange minutes = eventRange(c1, c2, QStringLiteral("T"));
+    const ValueRange scores = eventRange(c1, c2, QStringLiteral("G"));
     QList<ValueRange> out;
     out.reserve(count);
-    for (int g = lowest; g < lowest + count; ++g) {
-        ValueRange minutes{0, 90};
-        cutMinutes(minutes, r1, g);
-        cutMinutes(minutes, r2, g);
-        out.append(minutes);
-    }
+    for (int g = lowest; g < lowest + count; ++g)
+        out.append(!never && scores.contains(g) ? minutes : ValueRange{1, 0});
     return out;
 }
