@@ -4,6 +4,7 @@
 #include "app/Formsizeunit.h"
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
+#include "focustestutil.h"
 #include "tactics/Playcondunit.h"
 #include "testutil.h"
 #include "widgets/titlestrip.h"
@@ -189,6 +190,8 @@ private slots:
     void aboutBoxIsCentred();
     void conditionalsEditorOutlineIsTheWholeWindow();
     void helpWindowStandsBesideTheMainWindow();
+    void tabRoundShowsTheRingOnTheScreen_data();
+    void tabRoundShowsTheRingOnTheScreen();
 };
 
 void TestDesktop::initTestCase()
@@ -522,9 +525,69 @@ void TestDesktop::helpWindowStandsBesideTheMainWindow()
     settle(help);
     QVERIFY(!help->windowHandle()->transientParent());
     QVERIFY(!(help->windowFlags() & Qt::WindowStaysOnTopHint));
-    QVERIFY(!help->frameGeometry().intersects(w.form->frameGeometry()));
-    QVERIFY(w.form->screen()->availableGeometry().contains(help->frameGeometry()));
+    // At least 640 pixels wide, whole on the screen: beside the main window where the screen has room for that.
+    QVERIFY(help->width() >= THelpWindow::MinimumWidth);
+    const QRect area = w.form->screen()->availableGeometry();
+    const QRect main = w.form->frameGeometry();
+    if (std::max(area.right() - main.right(), main.left() - area.left()) > help->frameGeometry().width() + 8)
+        QVERIFY(!help->frameGeometry().intersects(main));
+    QVERIFY(area.contains(help->frameGeometry()));
     help->close();
+    QTRY_VERIFY(shownHelpWindows().isEmpty());
+
+    // With the main window at the screen's left edge there is room at its right: the help stands there, whole.
+    w.form->move(area.topLeft());
+    settle(w.form.get());
+    w.action("Help1")->trigger();
+    help = shownHelpWindows().value(0);
+    QVERIFY(help);
+    settle(help);
+    QVERIFY(help->width() >= THelpWindow::MinimumWidth);
+    QVERIFY(!help->frameGeometry().intersects(w.form->frameGeometry()));
+    QVERIFY(area.contains(help->frameGeometry()));
+    help->close();
+}
+
+void TestDesktop::tabRoundShowsTheRingOnTheScreen_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("Lineup Creator") << 0;
+    QTest::newRow("Auction Bids") << 2;
+    QTest::newRow("Press Statement") << 3;
+}
+
+void TestDesktop::tabRoundShowsTheRingOnTheScreen()
+{
+    QFETCH(int, page);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    w.form->TPListBox->addItem("Finn Back");
+    w.form->MainPageControl->setCurrentIndex(page);
+    settle(w.form.get());
+    w.form->activateWindow();
+    QTRY_VERIFY(w.form->isActiveWindow());
+    w.form->MainPageControl->tabBar()->setFocus(Qt::TabFocusReason);
+    QWidget* first = QApplication::focusWidget();
+    QVERIFY(first);
+    QStringList seen;
+    // Once round with the X server's own Tab key: every stop is seen, with its ring on the screen.
+    for (int i = 0; i < 60; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && focus->window() == w.form.get());
+        QCOMPARE(stopProblem(focus), QString());
+        seen << describeWidget(focus);
+        QTest::qWait(60); // the ring is painted
+        const QImage shot = screen().copy(QRect(w.form->mapToGlobal(QPoint(0, 0)), w.form->size()));
+        QCOMPARE(focusRingMissing(shot, focus), QString());
+        xdotool({"key", "Tab"});
+        QTRY_VERIFY(QApplication::focusWidget() != focus);
+        if (QApplication::focusWidget() == first)
+            break;
+    }
+    QCOMPARE(QApplication::focusWidget(), first);
+    if (page == 0)
+        for (const char* name : {"RosterStringGrid", "MatchTacBtnWithColor1", "PTakeBox", "TPListBox"})
+            QVERIFY2(seen.contains(name), qPrintable(seen.join(", ")));
 }
 
 QTEST_MAIN(TestDesktop)
