@@ -147,5 +147,7 @@ void THelpWindow::placeBeside(QWidget* window)
     }
     size.setHeight(std::min(size.height(), area.height() - 60));
     resize(size);
-    move(std::clamp(x, area.left(), area.right() - size.width()), std::max(area.top(), main.top()));
+    // The frame's room (16) kept at the right too, now that the window may be wider than the room beside.
+    move(std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width() - 16)),
+         std::max(area.top(), main.top()));
 }

@@ -110,7 +110,11 @@ protected:
         case QEvent::Show:
         case QEvent::Hide:
         case QEvent::ParentChange:
-        case QEvent::PaletteChange: place(); break;
+        case QEvent::PaletteChange:
+            place();
+            // Once more when the window has laid itself out and raised its own decorations.
+            QMetaObject::invokeMethod(this, &TRingFollower::place, Qt::QueuedConnection);
+            break;
         default: break;
         }
         return QObject::eventFilter(watched, event);
@@ -145,7 +149,11 @@ QRect focusRingRect(QWidget* focus)
     QRect out(target->mapTo(window, r.topLeft()), r.size());
     for (QWidget* w = target->parentWidget(); w && w != window; w = w->parentWidget())
         out &= QRect(w->mapTo(window, QPoint(0, 0)), w->size());
-    return out & window->rect();
+    out &= window->rect();
+    // A window with an outline of its own shows neither its outermost pixels nor the border drawn along them.
+    if (!window->mask().isEmpty())
+        out &= window->mask().boundingRect().adjusted(FocusRingWidth, FocusRingWidth, -FocusRingWidth, -FocusRingWidth);
+    return out;
 }
 
 TFocusStyle::TFocusStyle()
