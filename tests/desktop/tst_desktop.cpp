@@ -550,44 +550,70 @@ void TestDesktop::helpWindowStandsBesideTheMainWindow()
 
 void TestDesktop::tabRoundShowsTheRingOnTheScreen_data()
 {
+    QTest::addColumn<QString>("window");
     QTest::addColumn<int>("page");
-    QTest::newRow("Lineup Creator") << 0;
-    QTest::newRow("Auction Bids") << 2;
-    QTest::newRow("Press Statement") << 3;
+    QTest::addColumn<QStringList>("among"); // stops the round must include
+    QTest::newRow("Lineup Creator") << "SQMainForm" << 0
+                                    << QStringList{"NewToolbarBtn", "RosterStringGrid", "MatchTacBtnWithColor1",
+                                                   "PTakeBox", "TPListBox"};
+    QTest::newRow("Auction Bids") << "SQMainForm" << 2 << QStringList{"AuctionStringGrid", "SaveBidsBtn"};
+    QTest::newRow("Press Statement") << "SQMainForm" << 3 << QStringList{"PressMemo", "SavePressBtn"};
+    QTest::newRow("team tactics") << "TeamTacticForm" << 0 << QStringList{"CTacVal1", "TeamTacListBox1"};
+    QTest::newRow("player conditionals") << "PlayCondForm" << 0 << QStringList{"CTacValA1", "TacReset3Btn"};
 }
 
 void TestDesktop::tabRoundShowsTheRingOnTheScreen()
 {
+    QFETCH(QString, window);
     QFETCH(int, page);
+    QFETCH(QStringList, among);
     Window w;
     w.openRoster(sample("RVR.ros"));
     w.form->TPListBox->addItem("Finn Back");
+    w.form->TacticChanges = QStringList{"G,>,1,,,,L"};
     w.form->MainPageControl->setCurrentIndex(page);
     settle(w.form.get());
-    w.form->activateWindow();
-    QTRY_VERIFY(w.form->isActiveWindow());
-    w.form->MainPageControl->tabBar()->setFocus(Qt::TabFocusReason);
-    QWidget* first = QApplication::focusWidget();
-    QVERIFY(first);
     QStringList seen;
     // Once round with the X server's own Tab key: every stop is seen, with its ring on the screen.
-    for (int i = 0; i < 60; ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        QVERIFY(focus && focus->window() == w.form.get());
-        QCOMPARE(stopProblem(focus), QString());
-        seen << describeWidget(focus);
-        QTest::qWait(60); // the ring is painted
-        const QImage shot = screen().copy(QRect(w.form->mapToGlobal(QPoint(0, 0)), w.form->size()));
-        QCOMPARE(focusRingMissing(shot, focus), QString());
-        xdotool({"key", "Tab"});
-        QTRY_VERIFY(QApplication::focusWidget() != focus);
-        if (QApplication::focusWidget() == first)
-            break;
+    auto round = [&seen](QWidget* shown) {
+        settle(shown);
+        shown->activateWindow();
+        QTRY_VERIFY(shown->isActiveWindow());
+        QWidget* first = QApplication::focusWidget();
+        QVERIFY(first && first->window() == shown);
+        for (int i = 0; i < 60; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus && focus->window() == shown);
+            QCOMPARE(stopProblem(focus), QString());
+            seen << describeWidget(focus);
+            QTest::qWait(60); // the ring is painted
+            const QImage shot = screen().copy(QRect(shown->mapToGlobal(QPoint(0, 0)), shown->size()));
+            QCOMPARE(focusRingMissing(shot, focus), QString());
+            xdotool({"key", "Tab"});
+            QTRY_VERIFY(QApplication::focusWidget() != focus);
+            if (QApplication::focusWidget() == first)
+                return;
+        }
+        QFAIL("Tab did not come back round the window");
+    };
+    if (window == "SQMainForm") {
+        w.form->MainPageControl->tabBar()->setFocus(Qt::TabFocusReason);
+        round(w.form.get());
+    } else {
+        bool ran = false;
+        whenModal([&](QWidget* d) {
+            round(d);
+            ran = true;
+            qobject_cast<QDialog*>(d)->reject();
+        });
+        if (window == "TeamTacticForm")
+            w.form->MatchTacBtnWithColor1->click();
+        else
+            w.clickGrid(4, ColConditionals);
+        QVERIFY(ran);
     }
-    QCOMPARE(QApplication::focusWidget(), first);
-    if (page == 0)
-        for (const char* name : {"RosterStringGrid", "MatchTacBtnWithColor1", "PTakeBox", "TPListBox"})
-            QVERIFY2(seen.contains(name), qPrintable(seen.join(", ")));
+    for (const QString& name : among)
+        QVERIFY2(seen.contains(name), qPrintable(name + " is no stop in: " + seen.join(", ")));
 }
 
 QTEST_MAIN(TestDesktop)
