@@ -100,6 +100,7 @@ private slots:
     void pressTextTakesTabAsAMove();
     void valueFieldsStepWithUpAndDown_data();
     void valueFieldsStepWithUpAndDown();
+    void tacticLinesMoveWithCtrlArrows();
     void dropDownListsStartAtTheirFirstItem_data();
     void dropDownListsStartAtTheirFirstItem();
     void digitsChooseTheLot_data();
@@ -537,6 +538,29 @@ void TestKeyboard::valueFieldsStepWithUpAndDown()
     QCOMPARE(shown, value);
     QCOMPARE(shown, expected); // the arrows' own rule
     QVERIFY(stayed);
+}
+
+void TestKeyboard::tacticLinesMoveWithCtrlArrows()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    const QStringList lines = {"G,>,1,,,,L", "G,<,0,,,,A", "T,>=,60,,,,S"};
+    w.form->TacticChanges = lines;
+    QStringList moved, back;
+    withTeamTactics(w, [&](TTeamTacticForm* f) {
+        QApplication::setActiveWindow(f);
+        QVERIFY(Window::tabTo(f->TeamTacListBox1));
+        Window::key(Qt::Key_Down); // the second line, picked
+        Window::key(Qt::Key_Up, Qt::ControlModifier);
+        moved = Window::items(f->TeamTacListBox1);
+        QCOMPARE(f->TeamTacListBox1->currentRow(), 0);
+        Window::key(Qt::Key_Down, Qt::ControlModifier);
+        Window::key(Qt::Key_Down, Qt::ControlModifier);
+        back = Window::items(f->TeamTacListBox1);
+        QCOMPARE(f->TeamTacListBox1->currentRow(), 2);
+    });
+    QCOMPARE(moved, (QStringList{lines.at(1), lines.at(0), lines.at(2)}));
+    QCOMPARE(back, (QStringList{lines.at(0), lines.at(2), lines.at(1)}));
 }
 
 void TestKeyboard::dropDownListsStartAtTheirFirstItem_data()
