@@ -1,7 +1,7 @@
 // Starts the main window as the program does, loads a sample roster through the Open Roster command, and
 // writes a screenshot of the screen. Used under Xvfb to look at the program:
 //   squadrant_screenshot --roster samples/RVR.ros --out shot.png [--lineup RVR3.txt] [--page 1]
-//                        [--size 640|800|1024|WxH] [--whole-screen]
+//                        [--size 640|800|1024|WxH] [--focus name] [--whole-screen]
 // --size chooses a "Form Size" item, or drags the window to W by H and chooses "Custom". The picture shows the
 // window with a margin of the bare screen around it, so that anything of a frame standing apart would show.
 #include "app/sqmainform.h"
@@ -34,6 +34,9 @@ int main(int argc, char* argv[])
          {QStringLiteral("open"),
           QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check, plan"),
           QStringLiteral("dialog")},
+         {QStringLiteral("focus"),
+          QStringLiteral("control to give the keyboard focus (a grid: its 4th player's Play cell)"),
+          QStringLiteral("name")},
          {QStringLiteral("whole-screen"), QStringLiteral("the whole screen rather than the window")},
          {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
     args.process(app);
@@ -64,6 +67,16 @@ int main(int argc, char* argv[])
     }
     if (args.isSet(QStringLiteral("page")))
         form->MainPageControl->setCurrentIndex(args.value(QStringLiteral("page")).toInt());
+    if (args.isSet(QStringLiteral("focus"))) {
+        const QString name = args.value(QStringLiteral("focus"));
+        QTimer::singleShot(300, form, [form, name] {
+            form->activateWindow();
+            if (auto* grid = form->findChild<TStringGrid*>(name))
+                grid->setCurrentCell(4, ColPlay);
+            if (auto* control = form->findChild<QWidget*>(name))
+                control->setFocus(Qt::TabFocusReason);
+        });
+    }
     const QString out = args.value(QStringLiteral("out"));
     const bool wholeScreen = args.isSet(QStringLiteral("whole-screen"));
     QTimer::singleShot(1500, [out, form, wholeScreen] {

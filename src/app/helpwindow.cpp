@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -42,7 +43,13 @@ THelpWindow::THelpWindow(const QString& helpFile)
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing the main window ends the program even while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(560, 600);
+    // Wide enough for the code tables to keep each row on one line.
+    setMinimumWidth(MinimumWidth);
+    resize(720, 600);
+    // Escape closes the help, as it leaves every dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("HelpCloseKey"));
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     m_back = navigationButton(this, QStringLiteral("HelpBackButton"), QStringLiteral("&Back"),
                               QStringLiteral("The page before"), QKeySequence::Back);
@@ -132,13 +139,15 @@ void THelpWindow::placeBeside(QWidget* window)
     const int right = area.right() - main.right() - gap;
     const int left = main.left() - area.left() - gap;
     if (right >= left) {
-        size.setWidth(std::min(size.width(), std::max(right - 16, 300)));
+        size.setWidth(std::min(size.width(), std::max(right - 16, int(MinimumWidth))));
         x = main.right() + gap;
     } else {
-        size.setWidth(std::min(size.width(), std::max(left - 16, 300)));
+        size.setWidth(std::min(size.width(), std::max(left - 16, int(MinimumWidth))));
         x = main.left() - gap - size.width() - 16;
     }
     size.setHeight(std::min(size.height(), area.height() - 60));
     resize(size);
-    move(std::clamp(x, area.left(), area.right() - size.width()), std::max(area.top(), main.top()));
+    // The frame's room (16) kept at the right too, now that the window may be wider than the room beside.
+    move(std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width() - 16)),
+         std::max(area.top(), main.top()));
 }

@@ -8,6 +8,7 @@
 #include "squad/lineupchecker.h"
 #include "squad/viewer.h"
 #include "widgets/filedialog.h"
+#include "widgets/focusring.h"
 #include "widgets/messagebox.h"
 #include "widgets/stringgrid.h"
 #include "widgets/widgets.h"
@@ -52,6 +53,8 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     : QMainWindow(parent)
 {
     SQMainForm = this;
+    // Before any control exists, so that every window of the program shows where the focus is.
+    installFocusRing();
     setObjectName(QStringLiteral("SQMainForm"));
     // The window draws its own title strip, so that its rounded outline is the whole window on every desktop.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
@@ -370,6 +373,7 @@ void TSQMainForm::buildTopStrip(QWidget* central)
         placeText(QString::fromLatin1(caption), validPanel, x, y);
         const int w = validPanel->fontMetrics().horizontalAdvance(QString::fromLatin1(caption));
         *led = new TLed(QString::fromLatin1(name), on, validPanel);
+        (*led)->setAccessibleName(QString::fromLatin1(caption).remove(QLatin1Char(':')).trimmed());
         (*led)->move(x + w + 3, y + 1);
     };
     lamp(&MF21Led, "MF21Led", "MF", red, 60, 20);
@@ -384,6 +388,7 @@ void TSQMainForm::buildTopStrip(QWidget* central)
     // The two lamps at the right edge stand one above the other.
     starting11Led->move(296, 39);
     subsLed->move(296, 21);
+    showLampHints(nullptr);
 }
 
 void TSQMainForm::buildMainSheet()
@@ -423,6 +428,8 @@ void TSQMainForm::buildMainSheet()
     TTListBox = named(new QListWidget(g), QStringLiteral("TTListBox"));
     TTListBox->setGeometry(110, 68, 150, 40);
     TTListBox->setFrameShape(QFrame::NoFrame);
+    // Only shows the tactic lines (the Team Tactics editor changes them): no Tab stop of its own.
+    TTListBox->setFocusPolicy(Qt::NoFocus);
     QFont tiny = TTListBox->font();
     tiny.setPointSizeF(tiny.pointSizeF() * 0.7);
     TTListBox->setFont(tiny);
@@ -448,7 +455,7 @@ void TSQMainForm::buildMainSheet()
     for (QListWidget* list : {TPListBox, CPListBox}) {
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, list](QListWidgetItem* item) { guard([list, item] { deleteListEntry(list, item); }); });
-        onDeleteKey(list, [this, list] { guard([list] { deleteListEntry(list, chosenEntry(list)); }); });
+        onDeleteKey(list, [this, list] { guard([list] { deleteListEntry(list, framedEntry(list)); }); });
     }
     // Choosing in these lists is a command of its own: nothing else happens, but the change counts.
     for (QComboBox* box : {SessionNoComboBox, MatchNoComboBox, HBCombo, PTakeBox})
@@ -567,6 +574,8 @@ void TSQMainForm::buildPressSheet()
     PressMemo = named(new QPlainTextEdit(PressSheet), QStringLiteral("PressMemo"));
     PressMemo->setGeometry(20, 34, 481, 249);
     PressMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the next control; a tab character has no place in a statement.
+    PressMemo->setTabChangesFocus(true);
     QPalette memo = PressMemo->palette();
     memo.setColor(QPalette::Text, QColor(0, 0, 128));
     memo.setColor(QPalette::Base, QColor(253, 253, 246));
@@ -647,8 +656,12 @@ void TSQMainForm::buildPopups()
     };
     lotItem(QStringLiteral("LOTDeselect"), QStringLiteral("[Deselect]"), QString());
     LOTPopup->addSeparator();
-    for (int lot = 1; lot <= 10; ++lot)
+    QList<QAction*> lots;
+    for (int lot = 1; lot <= 10; ++lot) {
         lotItem(QStringLiteral("LOT%1").arg(lot), QString::number(lot), QString::number(lot));
+        lots.append(LOTPopup->actions().constLast());
+    }
+    chooseWithDigits(LOTPopup, lots);
 }
 
 void TSQMainForm::setUpMainWindow()

@@ -39,6 +39,7 @@ class TPitchView;
 class TRotatedLabel;
 class TOrdersCheckForm;
 class TMatchPlanForm;
+struct CheckResult;
 struct Finding;
 struct MatchPlan;
 
@@ -176,6 +177,9 @@ public:
     void CPBoxChange();
     void NewLineupMenuClick();
     void checkLineup();
+    // Each lamp's hint (also its accessible description): its rule and what `result` holds, or only the rule
+    // before the first check (nullptr).
+    void showLampHints(const CheckResult* result);
     // The line-up assistant and the history of steps behind Undo and Redo (squad/assisthandlers.cpp).
     void SuggestLineupMenuClick();
     void UndoMenuClick();

@@ -201,7 +201,7 @@ void TSQMainForm::ZipListBoxDblClick()
 
 void TSQMainForm::ZipListBoxDeleteKey()
 {
-    deleteListEntry(ZipListBox, chosenEntry(ZipListBox));
+    deleteListEntry(ZipListBox, framedEntry(ZipListBox));
 }
 
 void TSQMainForm::tidyZipListBox()

@@ -150,6 +150,7 @@ CheckResult checkLineup(const SquadTable& table, const QString& teamTactic)
     r.mf = r.counts[MF] >= 2 && r.counts[MF] <= 5;
     r.fw = r.counts[FW] >= 1 && r.counts[FW] <= 4;
     r.starting11 = r.starters == 11;
+    r.heldSlots = slotMarks;
     r.fiveSubs = r.substitutes == 5 && std::all_of(slotMarks.begin(), slotMarks.end(), [](bool b) { return b; });
     r.mf21 = r.sums[MF] < 2 * r.sums[DF] && r.sums[DF] > 0 && r.sums[MF] > 0;
     if (r.sums[FW] < 2 * r.sums[MF] && r.sums[MF] > 0 && r.sums[FW] != 0)
@@ -157,4 +158,65 @@ CheckResult checkLineup(const SquadTable& table, const QString& teamTactic)
     else if (teamTactic == QLatin1String("L") || teamTactic == QLatin1String("E"))
         r.fw21 = FwLamp::Green;
     return r;
+}
+
+namespace {
+QString lampRule(Lamp lamp)
+{
+    switch (lamp) {
+    case Lamp::GK: return QStringLiteral("Goalkeeper: exactly 1 must start.");
+    case Lamp::SW: return QStringLiteral("Sweeper: at most 1 may start.");
+    case Lamp::DF: return QStringLiteral("Defenders: 2 to 5 must start.");
+    case Lamp::MF: return QStringLiteral("Midfielders: 2 to 5 must start.");
+    case Lamp::FW: return QStringLiteral("Forwards: 1 to 4 must start.");
+    case Lamp::Starting11: return QStringLiteral("Starting 11: exactly 11 players must start.");
+    case Lamp::FiveSubs: return QStringLiteral("Five Subs: exactly 5 substitutes must hold the slots S1 to S5.");
+    case Lamp::MF21:
+        return QStringLiteral("MF 2:1 rule: the midfielders' SL must be less than twice the defenders' SL, and "
+                              "both above 0.");
+    case Lamp::FW21:
+        return QStringLiteral("FW 2:1 rule: the forwards' SL must be less than twice the midfielders' SL, with the "
+                              "midfielders' SL above 0 and the forwards' SL not 0; a starting strategy L (Longball) "
+                              "or E exempts the team, and the lamp lights green.");
+    }
+    return QString();
+}
+} // namespace
+
+QString lampHint(Lamp lamp)
+{
+    return lampRule(lamp) + QStringLiteral(" Now: not checked yet.");
+}
+
+QString lampHint(Lamp lamp, const CheckResult& r)
+{
+    enum { GK, SW, DF, MF, WG, FW };
+    auto count = [&r](int position) { return QString::number(r.counts[position]); };
+    QString now;
+    switch (lamp) {
+    case Lamp::GK: now = count(GK); break;
+    case Lamp::SW: now = count(SW); break;
+    case Lamp::DF: now = count(DF); break;
+    case Lamp::MF: now = count(MF); break;
+    case Lamp::FW: now = count(FW); break;
+    case Lamp::Starting11: now = QString::number(r.starters); break;
+    case Lamp::FiveSubs: {
+        QStringList held;
+        for (int k = 0; k < 5; ++k)
+            if (r.heldSlots[k])
+                held.append(QStringLiteral("S%1").arg(k + 1));
+        now = QString::number(r.substitutes);
+        if (r.substitutes > 0)
+            now += held.isEmpty() ? QStringLiteral(", in no slot")
+                                  : QStringLiteral(", in ") + held.join(QStringLiteral(", "));
+        break;
+    }
+    case Lamp::MF21: now = QStringLiteral("MF SL %1, DF SL %2").arg(r.sums[MF]).arg(r.sums[DF]); break;
+    case Lamp::FW21:
+        now = QStringLiteral("FW SL %1, MF SL %2").arg(r.sums[FW]).arg(r.sums[MF]);
+        if (r.fw21 == FwLamp::Green)
+            now += QStringLiteral(", exempt");
+        break;
+    }
+    return lampRule(lamp) + QStringLiteral(" Now: ") + now + QLatin1Char('.');
 }

@@ -255,4 +255,18 @@ void TSQMainForm::checkLineup()
     valFWLed->setLit(r.fw);
     starting11Led->setLit(r.starting11);
     subsLed->setLit(r.fiveSubs);
+    showLampHints(&r);
+}
+
+void TSQMainForm::showLampHints(const CheckResult* result)
+{
+    const std::pair<TLed*, Lamp> lamps[] = {
+        {valGKLed, Lamp::GK},      {valSWLed, Lamp::SW},  {valDFLed, Lamp::DF},
+        {valMFLed, Lamp::MF},      {valFWLed, Lamp::FW},  {starting11Led, Lamp::Starting11},
+        {subsLed, Lamp::FiveSubs}, {MF21Led, Lamp::MF21}, {FW21Led, Lamp::FW21}};
+    for (const auto& [led, lamp] : lamps) {
+        const QString hint = result ? lampHint(lamp, *result) : lampHint(lamp);
+        led->setToolTip(hint);
+        led->setAccessibleDescription(hint);
+    }
 }

@@ -2,7 +2,6 @@
 
 #include "app/sqmainform.h"
 #include "check/orderscheck.h"
-#include "widgets/stringgrid.h"
 #include "encodings.h"
 #include "settings/Changeseasonlengthunit.h"
 #include "squad/squadtable.h"
@@ -121,6 +120,9 @@ TPlayCondForm::TPlayCondForm(TSQMainForm* main)
             // Typed text is taken as it is, but never a comma, and at most 4 characters.
             value->setValidator(noCommaValidator(4, value));
         }
+        // The arrows are no Tab stops: Up and Down in the value field step it.
+        row.spin1->stepWithKeys(row.value1);
+        row.spin2->stepWithKeys(row.value2);
         connect(row.spin1, &TUpDown::clicked, this,
                 [this, r](bool up) { runAsCommand([this, r, up] { UpDownClick(r, 1, up); }); });
         connect(row.spin2, &TUpDown::clicked, this,

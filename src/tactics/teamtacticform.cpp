@@ -99,6 +99,11 @@ TTeamTacticForm::TTeamTacticForm(TSQMainForm* main)
     connect(TeamTacListBox1, &QListWidget::itemDoubleClicked, this,
             [this] { runAsCommand([this] { TeamTacListBox1DblClick(); }); });
     onDeleteKey(TeamTacListBox1, [this] { runAsCommand([this] { TeamTacListBox1DeleteKey(); }); });
+    // The arrows are no Tab stops: Up and Down in a value field step it, Ctrl+Up and Ctrl+Down in the list move
+    // the picked tactic.
+    UpDown1->stepWithKeys(CTacVal1);
+    UpDown2->stepWithKeys(CTacVal2);
+    TTUpDown->stepWithKeys(TeamTacListBox1, Qt::ControlModifier);
     connect(TTUpDown, &TUpDown::clicked, this, [this](bool up) { runAsCommand([this, up] { TTUpDownClick(up); }); });
     connect(TeamTacSaveBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { TeamTacSaveBtnClick(); }); });
     connect(TeamCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -218,7 +223,7 @@ void TTeamTacticForm::TeamTacListBox1DblClick()
 
 void TTeamTacticForm::TeamTacListBox1DeleteKey()
 {
-    if (QListWidgetItem* item = chosenEntry(TeamTacListBox1))
+    if (QListWidgetItem* item = framedEntry(TeamTacListBox1))
         deleteListEntry(TeamTacListBox1, item);
 }
 

@@ -1,6 +1,8 @@
 #include "placement.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
@@ -28,13 +30,46 @@ QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const Q
     return label;
 }
 
+namespace {
+// Marks the first item of a drop-down list that opens with nothing chosen.
+class TFirstItemOnOpen : public QObject {
+public:
+    explicit TFirstItemOnOpen(QComboBox* box)
+        : QObject(box)
+        , m_box(box)
+    {
+        box->view()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched == m_box->view() && m_box->currentIndex() < 0 &&
+            m_box->count() > 0) {
+            const QModelIndex first = m_box->model()->index(0, m_box->modelColumn(), m_box->rootModelIndex());
+            m_box->view()->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+        }
+        return false;
+    }
+
+private:
+    QComboBox* m_box;
+};
+} // namespace
+
 QComboBox* placeList(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items)
 {
     auto* box = place(new QComboBox(parent), name, geometry);
     box->setEditable(false);
     box->addItems(items);
     box->setCurrentIndex(-1);
+    openOnFirstItem(box);
     return box;
+}
+
+void openOnFirstItem(QComboBox* box)
+{
+    new TFirstItemOnOpen(box);
 }
 
 QPushButton* placeButton(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry)
@@ -89,10 +124,9 @@ void deleteListEntry(QListWidget* list, QListWidgetItem* item)
     list->selectionModel()->clear();
 }
 
-QListWidgetItem* chosenEntry(const QListWidget* list)
+QListWidgetItem* framedEntry(const QListWidget* list)
 {
-    QListWidgetItem* item = list->currentItem();
-    return item && item->isSelected() ? item : nullptr;
+    return list->currentItem();
 }
 
 void onDeleteKey(QListWidget* list, const std::function<void()>& command)

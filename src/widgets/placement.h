@@ -27,8 +27,11 @@ template <typename T> T* place(T* widget, const QString& name, const QRect& geom
 QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QString& name = QString());
 // A caption at (x, y) in its own font, sized to its text in that font.
 QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QFont& font);
-// A drop-down list that takes no typing, with nothing chosen.
+// A drop-down list that takes no typing, with nothing chosen; it opens on its first item (openOnFirstItem).
 QComboBox* placeList(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items = {});
+// When the list opens with nothing chosen, its first item is marked, so that the first Down goes to the second
+// (otherwise the first Down only marks the first, and the manager sees a name skipped).
+void openOnFirstItem(QComboBox* box);
 // A button that Enter does not press unless it has the focus.
 QPushButton* placeButton(const QString& name, const QString& caption, QWidget* parent, const QRect& geometry);
 // Shows a text in a label that grows, when the text is longer than the label, around its first place: about its
@@ -41,8 +44,9 @@ void setTextColour(QWidget* widget, const QColor& colour);
 // Removes `item` from its list (nothing when it is null) and leaves no line selected or current, so that
 // the next arrow press or move cannot act on a line the manager never picked.
 void deleteListEntry(QListWidget* list, QListWidgetItem* item);
-// The line the manager picked in the list: the current line when it is selected, otherwise none.
-QListWidgetItem* chosenEntry(const QListWidget* list);
+// The line that shows the focus frame while the list has the focus: its current line, picked by an arrow or a
+// click or framed on entering the list with Tab; none after a delete. Delete removes this line.
+QListWidgetItem* framedEntry(const QListWidget* list);
 // Calls `command` when Delete is pressed while the list has the focus.
 void onDeleteKey(QListWidget* list, const std::function<void()>& command);
 // A hint (tooltip) that shows its text as it is: Qt takes a hint that looks like markup for rich text, so

@@ -1,5 +1,8 @@
 #include "widgets.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -113,10 +116,71 @@ TUpDown::TUpDown(const QString& name, QWidget* parent)
         b->setObjectName(up ? QStringLiteral("Up") : QStringLiteral("Down"));
         b->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
         b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         layout->addWidget(b);
         connect(b, &QToolButton::clicked, this, [this, up] { emit clicked(up); });
     }
+}
+
+void TUpDown::stepWithKeys(QWidget* field, Qt::KeyboardModifiers modifiers)
+{
+    m_field = field;
+    m_modifiers = modifiers;
+    field->installEventFilter(this);
+}
+
+bool TUpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_field && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == m_modifiers) {
+            emit clicked(key->key() == Qt::Key_Up);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+namespace {
+class TDigitKeys : public QObject {
+public:
+    TDigitKeys(QMenu* menu, const QList<QAction*>& items)
+        : QObject(menu)
+        , m_menu(menu)
+        , m_items(items)
+    {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_menu || event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() < Qt::Key_0 || key->key() > Qt::Key_9 || (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        const int index = key->key() == Qt::Key_0 ? 9 : key->key() - Qt::Key_1;
+        if (index >= m_items.size() || !m_items.at(index)->isEnabled())
+            return true;
+        // The menu's own Enter on the item: it closes the menu and triggers the item as a click would.
+        m_menu->setActiveAction(m_items.at(index));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_menu, &enter);
+        return true;
+    }
+
+private:
+    QMenu* m_menu;
+    QList<QAction*> m_items;
+};
+} // namespace
+
+void chooseWithDigits(QMenu* menu, const QList<QAction*>& items)
+{
+    new TDigitKeys(menu, items);
 }
 
 QValidator* noCommaValidator(int maxLength, QObject* parent)

@@ -7,11 +7,17 @@
 #include <QLabel>
 #include <QWidget>
 
+class QAction;
+class QMenu;
 class QTimer;
 class QValidator;
 
 // Takes up to maxLength characters but never a comma, which would shift every later field of a file line.
 QValidator* noCommaValidator(int maxLength, QObject* parent);
+
+// In the open menu, the digits 1 to 9 choose items[0] to items[8] and 0 chooses items[9], as Enter on the
+// item would.
+void chooseWithDigits(QMenu* menu, const QList<QAction*>& items);
 
 // The glyphs of the tool buttons, drawn rather than looked up in an icon theme (which is slow at start-up).
 enum class Glyph { New, Open, Save, Suggest, Help, Check, Plan };
@@ -72,14 +78,24 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
-// A pair of small arrow buttons beside a value or a list: up and down.
+// A pair of small arrow buttons beside a value or a list: up and down. The arrows are for the mouse and no Tab
+// stop: the keyboard presses them from the field they stand beside (stepWithKeys).
 class TUpDown : public QWidget {
     Q_OBJECT
 public:
     TUpDown(const QString& name, QWidget* parent);
     // What a click on the upper (true) or lower (false) arrow does.
     void press(bool up) { emit clicked(up); }
+    // Up and Down pressed in `field` with exactly `modifiers` press the upper and lower arrow.
+    void stepWithKeys(QWidget* field, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 signals:
     void clicked(bool up);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_field = nullptr;
+    Qt::KeyboardModifiers m_modifiers;
 };

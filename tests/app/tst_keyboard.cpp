@@ -8,12 +8,17 @@
 #include "tactics/teamtacticform.h"
 #include "widgets/widgets.h"
 
+#include "tactics/editortestutil.h"
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -90,6 +95,16 @@ private slots:
     void popupLettersAndDigits();
     void deleteLeavesNothingChosen_data();
     void deleteLeavesNothingChosen();
+    void deleteRemovesTheFramedLine_data();
+    void deleteRemovesTheFramedLine();
+    void pressTextTakesTabAsAMove();
+    void valueFieldsStepWithUpAndDown_data();
+    void valueFieldsStepWithUpAndDown();
+    void tacticLinesMoveWithCtrlArrows();
+    void dropDownListsStartAtTheirFirstItem_data();
+    void dropDownListsStartAtTheirFirstItem();
+    void digitsChooseTheLot_data();
+    void digitsChooseTheLot();
     void pageKeysWhereverTheFocusIs_data();
     void pageKeysWhereverTheFocusIs();
     void enterAndEscapeInEveryDialog_data();
@@ -404,6 +419,233 @@ void TestKeyboard::deleteLeavesNothingChosen()
         act(l);
     }
     QCOMPARE(after, QStringList{lines.at(2)});
+}
+
+void TestKeyboard::deleteRemovesTheFramedLine_data()
+{
+    QTest::addColumn<QString>("list");
+    for (const char* list : {"TPListBox", "CPListBox", "ZipListBox", "TeamTacListBox1"})
+        QTest::newRow(list) << QString(list);
+}
+
+void TestKeyboard::deleteRemovesTheFramedLine()
+{
+    QFETCH(QString, list);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    const QStringList lines = {"G,>,1,,,,L", "G,<,0,,,,A", "T,>=,60,,,,S"};
+    QStringList after, afterSecond;
+    int framed = -2, chosen = -2, current = -2;
+    auto act = [&](QListWidget* l) {
+        // Tab into the list: its first line shows the focus frame, though no arrow key picked it.
+        QVERIFY(Window::tabTo(l));
+        framed = l->currentRow();
+        Window::key(Qt::Key_Delete);
+        after = Window::items(l);
+        chosen = l->selectedItems().size();
+        current = l->currentRow();
+        Window::key(Qt::Key_Delete); // nothing is framed now: nothing goes
+        afterSecond = Window::items(l);
+    };
+    if (list == "TeamTacListBox1") {
+        w.form->TacticChanges = lines;
+        whenModal([&](QWidget* d) {
+            auto* form = qobject_cast<TTeamTacticForm*>(d);
+            QApplication::setActiveWindow(form);
+            act(form->TeamTacListBox1);
+            form->reject();
+        });
+        w.form->MatchTacBtnWithColor1->click();
+    } else {
+        auto* l = w.find<QListWidget>(list);
+        w.form->MainPageControl->setCurrentWidget(list == "ZipListBox" ? w.form->SummarySheet : w.form->MainSheet);
+        l->addItems(lines);
+        w.form->MainPageControl->tabBar()->setFocus();
+        act(l);
+    }
+    QCOMPARE(framed, 0);
+    QCOMPARE(after, lines.mid(1));
+    QCOMPARE(chosen, 0);
+    QCOMPARE(current, -1);
+    QCOMPARE(afterSecond, lines.mid(1));
+}
+
+void TestKeyboard::pressTextTakesTabAsAMove()
+{
+    Window w;
+    w.form->MainPageControl->setCurrentWidget(w.form->PressSheet);
+    QVERIFY(Window::tabTo(w.form->PressMemo));
+    QTest::keyClicks(w.form->PressMemo, "We will win");
+    Window::key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.form->SavePressBtn);
+    Window::key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), w.form->PressMemo);
+    QCOMPARE(w.form->PressMemo->toPlainText(), QString("We will win"));
+}
+
+void TestKeyboard::valueFieldsStepWithUpAndDown_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("quarters");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("value");
+    for (const char* editor : {"team tactics", "player conditionals"}) {
+        QTest::addRow("%s: G, Up twice", editor)
+            << editor << "G" << false << "0" << QList<int>{Qt::Key_Up, Qt::Key_Up} << "2";
+        QTest::addRow("%s: G, Down", editor) << editor << "G" << true << "0" << QList<int>{Qt::Key_Down} << "-1";
+        QTest::addRow("%s: T in quarters, Up", editor)
+            << editor << "T" << true << "30" << QList<int>{Qt::Key_Up} << "45";
+        QTest::addRow("%s: T in minutes, Down", editor)
+            << editor << "T" << false << "30" << QList<int>{Qt::Key_Down} << "29";
+        QTest::addRow("%s: T at the end, Up", editor)
+            << editor << "T" << true << "90" << QList<int>{Qt::Key_Up} << "90";
+    }
+}
+
+void TestKeyboard::valueFieldsStepWithUpAndDown()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, event);
+    QFETCH(bool, quarters);
+    QFETCH(QString, start);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, value);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    QString shown, expected;
+    bool stayed = false;
+    auto steps = [&](QDialog* d, QComboBox* eventBox, QLineEdit* field, QCheckBox* timeCheck) {
+        QApplication::setActiveWindow(d);
+        eventBox->setCurrentIndex(eventBox->findText(event));
+        timeCheck->setChecked(quarters);
+        field->setText(start);
+        QVERIFY(Window::tabTo(field));
+        expected = start;
+        for (int k : keys) {
+            expected = stepConditionValue(expected, event, quarters,
+                                          k == Qt::Key_Up ? StepDirection::Up : StepDirection::Down);
+            Window::key(k);
+        }
+        shown = field->text();
+        stayed = QApplication::focusWidget() == field;
+    };
+    if (editor == "team tactics")
+        withTeamTactics(w, [&](TTeamTacticForm* f) { steps(f, f->CEventBox, f->CTacVal1, f->TimeCheck); });
+    else
+        withConditionals(w, 4, [&](TPlayCondForm* f) { steps(f, f->rows[0].event1, f->rows[0].value1, f->TimeCheck); });
+    QCOMPARE(shown, value);
+    QCOMPARE(shown, expected); // the arrows' own rule
+    QVERIFY(stayed);
+}
+
+void TestKeyboard::tacticLinesMoveWithCtrlArrows()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    const QStringList lines = {"G,>,1,,,,L", "G,<,0,,,,A", "T,>=,60,,,,S"};
+    w.form->TacticChanges = lines;
+    QStringList moved, back;
+    withTeamTactics(w, [&](TTeamTacticForm* f) {
+        QApplication::setActiveWindow(f);
+        QVERIFY(Window::tabTo(f->TeamTacListBox1));
+        Window::key(Qt::Key_Down); // the second line, picked
+        Window::key(Qt::Key_Up, Qt::ControlModifier);
+        moved = Window::items(f->TeamTacListBox1);
+        QCOMPARE(f->TeamTacListBox1->currentRow(), 0);
+        Window::key(Qt::Key_Down, Qt::ControlModifier);
+        Window::key(Qt::Key_Down, Qt::ControlModifier);
+        back = Window::items(f->TeamTacListBox1);
+        QCOMPARE(f->TeamTacListBox1->currentRow(), 2);
+    });
+    QCOMPARE(moved, (QStringList{lines.at(1), lines.at(0), lines.at(2)}));
+    QCOMPARE(back, (QStringList{lines.at(0), lines.at(2), lines.at(1)}));
+}
+
+void TestKeyboard::dropDownListsStartAtTheirFirstItem_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("opener");
+    QTest::addColumn<int>("openerModifiers");
+    for (const char* box : {"TPBox", "CPBox", "PTakeBox", "HBCombo"}) {
+        QTest::addRow("%s, Down", box) << QString(box) << 0 << 0;
+        QTest::addRow("%s, Alt+Down", box) << QString(box) << int(Qt::Key_Down) << int(Qt::AltModifier);
+        QTest::addRow("%s, F4", box) << QString(box) << int(Qt::Key_F4) << 0;
+        QTest::addRow("%s, Space", box) << QString(box) << int(Qt::Key_Space) << 0;
+    }
+}
+
+void TestKeyboard::dropDownListsStartAtTheirFirstItem()
+{
+    QFETCH(QString, box);
+    QFETCH(int, opener);
+    QFETCH(int, openerModifiers);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    auto* combo = w.find<QComboBox>(box);
+    QCOMPARE(combo->currentIndex(), -1);
+    const QString first = combo->itemText(0), second = combo->itemText(1);
+    QListWidget* list = box == "TPBox" ? w.form->TPListBox : box == "CPBox" ? w.form->CPListBox : nullptr;
+    QVERIFY(Window::tabTo(combo));
+    if (!opener) {
+        // Closed, the first Down chooses the first name.
+        Window::key(Qt::Key_Down);
+        QCOMPARE(list ? Window::items(list) : QStringList{combo->currentText()}, QStringList{first});
+        return;
+    }
+    // Twice: on a fresh list, and once more after a choice has left the list with nothing chosen again (the
+    // training and coaching lists do that themselves; New Lineup does it for the others).
+    for (int round = 1; round <= 2; ++round) {
+        Window::key(opener, Qt::KeyboardModifiers(openerModifiers));
+        QVERIFY(QApplication::activePopupWidget());
+        // The open list stands on its first name, marked ...
+        QCOMPARE(combo->view()->currentIndex().row(), 0);
+        QVERIFY(combo->view()->selectionModel()->isSelected(combo->view()->currentIndex()));
+        // ... so that the first Down goes to the second (the keys go to the open list, as on the screen).
+        QTest::keyClick(combo->view(), Qt::Key_Down);
+        QCOMPARE(combo->view()->currentIndex().row(), 1);
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QVERIFY(!QApplication::activePopupWidget());
+        if (list) {
+            QCOMPARE(Window::items(list), QStringList(round, second));
+        } else {
+            QCOMPARE(combo->currentText(), second);
+            Window::key(Qt::Key_N, Qt::ControlModifier);
+        }
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(QApplication::focusWidget(), combo);
+    }
+}
+
+void TestKeyboard::digitsChooseTheLot_data()
+{
+    QTest::addColumn<int>("keyCode");
+    QTest::addColumn<QString>("lot");
+    for (int k = 1; k <= 9; ++k)
+        QTest::addRow("%d", k) << int(Qt::Key_0 + k) << QString::number(k);
+    QTest::newRow("0 is 10") << int(Qt::Key_0) << "10";
+}
+
+void TestKeyboard::digitsChooseTheLot()
+{
+    QFETCH(int, keyCode);
+    QFETCH(QString, lot);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    w.form->MainPageControl->setCurrentWidget(w.form->AuctionSheet);
+    TStringGrid* grid = w.form->AuctionStringGrid;
+    QVERIFY(Window::tabTo(grid));
+    Window::key(Qt::Key_Home, Qt::ControlModifier);
+    Window::key(Qt::Key_Down);
+    QCOMPARE(grid->currentRow(), 2);
+    QCOMPARE(grid->currentColumn(), 0);
+    Window::key(Qt::Key_Return);
+    QVERIFY(w.form->LOTPopup->isVisible());
+    Window::key(keyCode);
+    QVERIFY(!w.form->LOTPopup->isVisible());
+    QCOMPARE(grid->cellText(0, 2), lot);
+    QCOMPARE(QApplication::focusWidget(), grid);
 }
 
 void TestKeyboard::pageKeysWhereverTheFocusIs_data()

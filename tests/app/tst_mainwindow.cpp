@@ -28,6 +28,7 @@ private slots:
     void aboutShowsAFreshBoxEachTime();
     void helpShowsContentsOrSaysMissing();
     void helpIsOneWindowWithBackForwardAndContents();
+    void helpIsWideWithKeyboardAndLampsAndEscapeClosesIt();
     void helpExplainsTheShippedStrategyLetters();
     void titleStripCloseButtonClosesWithoutAsking();
     void escapingErrorIsShownAndProgramGoesOn();
@@ -340,6 +341,27 @@ void TestMainWindow::helpIsOneWindowWithBackForwardAndContents()
     QCOMPARE(browser->source().fragment(), QString("contents"));
     QVERIFY(help->isVisible());
     QVERIFY(shownBoxes().isEmpty());
+}
+
+void TestMainWindow::helpIsWideWithKeyboardAndLampsAndEscapeClosesIt()
+{
+    Window w;
+    QTest::keyClick(w.form.get(), Qt::Key_F1);
+    THelpWindow* help = shownHelpWindows().value(0);
+    QVERIFY(help);
+    // Wide enough for the code tables: each row on one line.
+    QVERIFY2(help->width() >= 640, qPrintable(QString::number(help->width())));
+    auto* browser = help->findChild<QTextBrowser*>("HelpBrowser");
+    const QString text = browser->toPlainText();
+    for (const char* section : {"Using the keyboard", "The lamps"})
+        QVERIFY2(text.count(section) >= 2, section); // in the contents, and as a section of its own
+    QVERIFY(text.contains("1 to 9, 0"));
+    QVERIFY(text.contains("Green (the FW 2:1 lamp only)"));
+    QApplication::setActiveWindow(help);
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    QVERIFY(w.form->isVisible());
 }
 
 void TestMainWindow::helpExplainsTheShippedStrategyLetters()

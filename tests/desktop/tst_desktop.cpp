@@ -4,6 +4,7 @@
 #include "app/Formsizeunit.h"
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
+#include "focustestutil.h"
 #include "tactics/Playcondunit.h"
 #include "testutil.h"
 #include "widgets/titlestrip.h"
@@ -190,6 +191,8 @@ private slots:
     void conditionalsEditorOutlineIsTheWholeWindow();
     void helpWindowStandsBesideTheMainWindow();
     void matchPlanStandsBesideTheMainWindow();
+    void tabRoundShowsTheRingOnTheScreen_data();
+    void tabRoundShowsTheRingOnTheScreen();
 };
 
 void TestDesktop::initTestCase()
@@ -523,9 +526,95 @@ void TestDesktop::helpWindowStandsBesideTheMainWindow()
     settle(help);
     QVERIFY(!help->windowHandle()->transientParent());
     QVERIFY(!(help->windowFlags() & Qt::WindowStaysOnTopHint));
-    QVERIFY(!help->frameGeometry().intersects(w.form->frameGeometry()));
-    QVERIFY(w.form->screen()->availableGeometry().contains(help->frameGeometry()));
+    // At least 640 pixels wide, whole on the screen: beside the main window where the screen has room for that.
+    QVERIFY(help->width() >= THelpWindow::MinimumWidth);
+    const QRect area = w.form->screen()->availableGeometry();
+    const QRect main = w.form->frameGeometry();
+    if (std::max(area.right() - main.right(), main.left() - area.left()) > help->frameGeometry().width() + 8)
+        QVERIFY(!help->frameGeometry().intersects(main));
+    QVERIFY(area.contains(help->frameGeometry()));
     help->close();
+    QTRY_VERIFY(shownHelpWindows().isEmpty());
+
+    // With the main window at the screen's left edge there is room at its right: the help stands there, whole.
+    w.form->move(area.topLeft());
+    settle(w.form.get());
+    w.action("Help1")->trigger();
+    help = shownHelpWindows().value(0);
+    QVERIFY(help);
+    settle(help);
+    QVERIFY(help->width() >= THelpWindow::MinimumWidth);
+    QVERIFY(!help->frameGeometry().intersects(w.form->frameGeometry()));
+    QVERIFY(area.contains(help->frameGeometry()));
+    help->close();
+}
+
+void TestDesktop::tabRoundShowsTheRingOnTheScreen_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("among"); // stops the round must include
+    QTest::newRow("Lineup Creator") << "SQMainForm" << 0
+                                    << QStringList{"NewToolbarBtn", "RosterStringGrid", "MatchTacBtnWithColor1",
+                                                   "PTakeBox", "TPListBox"};
+    QTest::newRow("Auction Bids") << "SQMainForm" << 2 << QStringList{"AuctionStringGrid", "SaveBidsBtn"};
+    QTest::newRow("Press Statement") << "SQMainForm" << 3 << QStringList{"PressMemo", "SavePressBtn"};
+    QTest::newRow("team tactics") << "TeamTacticForm" << 0 << QStringList{"CTacVal1", "TeamTacListBox1"};
+    QTest::newRow("player conditionals") << "PlayCondForm" << 0 << QStringList{"CTacValA1", "TacReset3Btn"};
+}
+
+void TestDesktop::tabRoundShowsTheRingOnTheScreen()
+{
+    QFETCH(QString, window);
+    QFETCH(int, page);
+    QFETCH(QStringList, among);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    w.form->TPListBox->addItem("Finn Back");
+    w.form->TacticChanges = QStringList{"G,>,1,,,,L"};
+    w.form->MainPageControl->setCurrentIndex(page);
+    settle(w.form.get());
+    QStringList seen;
+    // Once round with the X server's own Tab key: every stop is seen, with its ring on the screen.
+    auto round = [&seen](QWidget* shown) {
+        settle(shown);
+        shown->activateWindow();
+        QTRY_VERIFY(shown->isActiveWindow());
+        QWidget* first = QApplication::focusWidget();
+        QVERIFY(first && first->window() == shown);
+        for (int i = 0; i < 60; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus && focus->window() == shown);
+            QCOMPARE(stopProblem(focus), QString());
+            seen << describeWidget(focus);
+            QTest::qWait(60); // the ring is painted
+            const QImage shot = screen().copy(QRect(shown->mapToGlobal(QPoint(0, 0)), shown->size()));
+            QCOMPARE(focusRingMissing(shot, focus), QString());
+            xdotool({"key", "Tab"});
+            QTRY_VERIFY(QApplication::focusWidget() != focus);
+            if (QApplication::focusWidget() == first)
+                return;
+        }
+        QFAIL("Tab did not come back round the window");
+    };
+    if (window == "SQMainForm") {
+        w.form->MainPageControl->tabBar()->setFocus(Qt::TabFocusReason);
+        round(w.form.get());
+    } else {
+        bool ran = false;
+        whenModal([&](QWidget* d) {
+            round(d);
+            ran = true;
+            qobject_cast<QDialog*>(d)->reject();
+        });
+        if (window == "TeamTacticForm")
+            w.form->MatchTacBtnWithColor1->click();
+        else
+            w.clickGrid(4, ColConditionals);
+        QVERIFY(ran);
+    }
+    for (const QString& name : among)
+        QVERIFY2(seen.contains(name), qPrintable(name + " is no stop in: " + seen.join(", ")));
 }
 
 // The Match Plan opens beside the main window, wholly on the screen and level with its top, and stays open while

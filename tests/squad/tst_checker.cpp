@@ -28,6 +28,8 @@ private slots:
     void adjustedSL();
     void lamps_data();
     void lamps();
+    void lampHintsSayRuleAndState_data();
+    void lampHintsSayRuleAndState();
     void conversionErrorStopsTheCheck_data();
     void conversionErrorStopsTheCheck();
 };
@@ -157,6 +159,55 @@ void TestChecker::lamps()
     if (r.fw21 == FwLamp::Green)
         on << "FW21green";
     QCOMPARE(on.join(' '), lit);
+}
+
+void TestChecker::lampHintsSayRuleAndState_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("tactic");
+    QTest::addColumn<int>("lamp");
+    QTest::addColumn<QString>("now"); // the hint's words after "Now: "
+    const QStringList mf60 = {"DF 15 DF n -", "DF 15 DF n -", "MF 30 MF n -", "MF 30 MF n -"};
+    QTest::newRow("GK, none") << QStringList{} << "N" << int(Lamp::GK) << "0.";
+    QTest::newRow("GK, one") << fullLineup() << "N" << int(Lamp::GK) << "1.";
+    QTest::newRow("DF, four") << fullLineup() << "N" << int(Lamp::DF) << "4.";
+    QTest::newRow("FW, two") << fullLineup() << "N" << int(Lamp::FW) << "2.";
+    QTest::newRow("starters") << fullLineup() << "N" << int(Lamp::Starting11) << "11.";
+    QTest::newRow("five subs") << fullLineup() << "N" << int(Lamp::FiveSubs) << "5, in S1, S2, S3, S4, S5.";
+    QStringList sameSlot = fullLineup();
+    sameSlot[14] = "MF 10 MF n S3"; // S4 held by nobody
+    QTest::newRow("S3 twice") << sameSlot << "N" << int(Lamp::FiveSubs) << "5, in S1, S2, S3, S5.";
+    QTest::newRow("no subs") << QStringList{} << "N" << int(Lamp::FiveSubs) << "0.";
+    QTest::newRow("MF 2:1") << mf60 << "N" << int(Lamp::MF21) << "MF SL 60, DF SL 30.";
+    QTest::newRow("FW 2:1, exempt") << QStringList{} << "L" << int(Lamp::FW21) << "FW SL 0, MF SL 0, exempt.";
+    QTest::newRow("FW 2:1, not exempt") << QStringList{} << "N" << int(Lamp::FW21) << "FW SL 0, MF SL 0.";
+    QTest::newRow("FW 2:1, held") << fullLineup() << "L" << int(Lamp::FW21) << "FW SL 20, MF SL 30.";
+}
+
+void TestChecker::lampHintsSayRuleAndState()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, tactic);
+    QFETCH(int, lamp);
+    QFETCH(QString, now);
+    const QString hint = lampHint(Lamp(lamp), checkLineup(squad(rows), tactic));
+    QVERIFY2(hint.endsWith(" Now: " + now), qPrintable(hint));
+    // The rule stays the same whatever the state, and says what the checker checks.
+    const QString rule = lampHint(Lamp(lamp));
+    QCOMPARE(rule, hint.left(hint.indexOf(" Now: ")) + " Now: not checked yet.");
+    const QStringList expectedRules = {
+        "Goalkeeper: exactly 1 must start.",
+        "Sweeper: at most 1 may start.",
+        "Defenders: 2 to 5 must start.",
+        "Midfielders: 2 to 5 must start.",
+        "Forwards: 1 to 4 must start.",
+        "Starting 11: exactly 11 players must start.",
+        "Five Subs: exactly 5 substitutes must hold the slots S1 to S5.",
+        "MF 2:1 rule: the midfielders' SL must be less than twice the defenders' SL, and both above 0.",
+        "FW 2:1 rule: the forwards' SL must be less than twice the midfielders' SL, with the midfielders' SL above 0 "
+        "and the forwards' SL not 0; a starting strategy L (Longball) or E exempts the team, and the lamp lights "
+        "green."};
+    QVERIFY2(hint.startsWith(expectedRules.at(lamp) + " Now: "), qPrintable(hint));
 }
 
 void TestChecker::conversionErrorStopsTheCheck_data()
