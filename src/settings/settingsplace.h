@@ -29,3 +29,7 @@ SettingsPlace locateSettingsFile(const QString& executablePath);
 // The help file SQDX.HLP: beside the executable, else in the package's data folder. The path beside the
 // executable when there is none.
 QString locateHelpFile(const QString& executablePath);
+
+// The folder of sample rosters: samples/ beside the executable (a portable folder), else in the package's data
+// folder (/usr/share/squadrant/samples). Empty when there is none (a build folder).
+QString locateSamplesFolder(const QString& executablePath);

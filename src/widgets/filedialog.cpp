@@ -1,7 +1,10 @@
 #include "filedialog.h"
 
+#include <QAbstractItemModel>
 #include <QFileDialog>
+#include <QListView>
 #include <QStringList>
+#include <QUrl>
 #include <optional>
 
 namespace FileDialog {
@@ -15,6 +18,43 @@ Hook& hook()
 {
     static Hook h;
     return h;
+}
+
+struct Place {
+    QString name, folder;
+};
+QList<Place>& places()
+{
+    static QList<Place> p;
+    return p;
+}
+
+// The side bar names a folder after its file name; a place keeps the name it was given, also when the dialog
+// renames the entry again as it reads the folder.
+void showPlaces(QFileDialog& dialog)
+{
+    if (places().isEmpty())
+        return;
+    QList<QUrl> urls = dialog.sidebarUrls();
+    for (const Place& place : places())
+        if (!urls.contains(QUrl::fromLocalFile(place.folder)))
+            urls.append(QUrl::fromLocalFile(place.folder));
+    dialog.setSidebarUrls(urls);
+    auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    if (!sidebar || !sidebar->model())
+        return;
+    QAbstractItemModel* model = sidebar->model();
+    const auto rename = [model] {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row, 0);
+            const QString folder = index.data(Qt::UserRole + 1).toUrl().toLocalFile();
+            for (const Place& place : places())
+                if (folder == place.folder && index.data().toString() != place.name)
+                    model->setData(index, place.name, Qt::DisplayRole);
+        }
+    };
+    rename();
+    QObject::connect(model, &QAbstractItemModel::dataChanged, sidebar, rename);
 }
 
 std::optional<QString> hooked(const QString& title, const QString& filter, const QString& folder)
@@ -48,9 +88,18 @@ QString chooseFolder(QWidget* parent, const QString& title, const QString& start
     return QFileDialog::getExistingDirectory(parent, title, startFolder);
 }
 
+void addPlace(const QString& name, const QString& folder)
+{
+    places().append({name, folder});
+}
+
 void enableTestHook()
 {
     hook().enabled = true;
+}
+void disableTestHook()
+{
+    hook().enabled = false;
 }
 void queueAnswer(const QString& path)
 {
@@ -75,5 +124,11 @@ QString TOpenDialog::execute(QWidget* parent)
 {
     if (auto answer = FileDialog::hooked(Title, Filter, InitialDir))
         return *answer;
-    return QFileDialog::getOpenFileName(parent, Title, InitialDir, FileDialog::qtFilter(Filter));
+    // As QFileDialog::getOpenFileName, with the program's places in the side bar.
+    QFileDialog dialog(parent, Title, InitialDir, FileDialog::qtFilter(Filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    FileDialog::showPlaces(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
