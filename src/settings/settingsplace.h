@@ -13,7 +13,7 @@ struct SettingsPlace {
 };
 
 // The folders an installed copy's own files may lie in: the package's data folder beside the executable's
-// (for /usr/bin/squadrant, /usr/share/squadrant) and, after it, squadrant/ in each of the dataFolders.
+// (for /usr/games/squadrant, /usr/share/squadrant) and, after it, squadrant/ in each of the dataFolders.
 QStringList packageDataFolders(const QString& executablePath, const QStringList& dataFolders);
 
 // The settings file for the executable: beside it, when that file exists and its folder may be written;
