@@ -30,19 +30,22 @@ QList<Place>& places()
 }
 
 // The side bar names a folder after its file name; a place keeps the name it was given, also when the dialog
-// renames the entry again as it reads the folder.
-void showPlaces(QFileDialog& dialog)
+// renames the entry again as it reads the folder. Returns the side bar as it was, which the dialog keeps in the
+// user's Qt settings when it closes: the places are the program's, not the user's.
+QList<QUrl> showPlaces(QFileDialog& dialog)
 {
+    QList<QUrl> before = dialog.sidebarUrls();
     if (places().isEmpty())
-        return;
-    QList<QUrl> urls = dialog.sidebarUrls();
+        return before;
     for (const Place& place : places())
-        if (!urls.contains(QUrl::fromLocalFile(place.folder)))
-            urls.append(QUrl::fromLocalFile(place.folder));
+        before.removeAll(QUrl::fromLocalFile(place.folder));
+    QList<QUrl> urls = before;
+    for (const Place& place : places())
+        urls.append(QUrl::fromLocalFile(place.folder));
     dialog.setSidebarUrls(urls);
     auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
     if (!sidebar || !sidebar->model())
-        return;
+        return before;
     QAbstractItemModel* model = sidebar->model();
     const auto rename = [model] {
         for (int row = 0; row < model->rowCount(); ++row) {
@@ -55,6 +58,7 @@ void showPlaces(QFileDialog& dialog)
     };
     rename();
     QObject::connect(model, &QAbstractItemModel::dataChanged, sidebar, rename);
+    return before;
 }
 
 std::optional<QString> hooked(const QString& title, const QString& filter, const QString& folder)
@@ -127,8 +131,8 @@ QString TOpenDialog::execute(QWidget* parent)
     // As QFileDialog::getOpenFileName, with the program's places in the side bar.
     QFileDialog dialog(parent, Title, InitialDir, FileDialog::qtFilter(Filter));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    FileDialog::showPlaces(dialog);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return dialog.selectedFiles().value(0);
+    const QList<QUrl> usersSidebar = FileDialog::showPlaces(dialog);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    dialog.setSidebarUrls(usersSidebar);
+    return chosen ? dialog.selectedFiles().value(0) : QString();
 }

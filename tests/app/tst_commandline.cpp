@@ -7,11 +7,14 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void parse_data();
     void parse();
     void answersWithoutDisplay_data();
@@ -20,6 +23,11 @@ private slots:
     void rosterArgumentReadsAsOpenRoster();
     void openDialogListsSamples();
 };
+
+void TestCommandLine::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true); // the file dialog's own settings stay out of the user's
+}
 
 void TestCommandLine::parse_data()
 {
@@ -162,7 +170,8 @@ void TestCommandLine::rosterArgumentReadsAsOpenRoster()
 }
 
 // Qt's own dialog, as the program shows it: the sample rosters stand in the side bar as "Samples", also once the
-// dialog has read that folder.
+// dialog has read that folder, and only there; the dialog does not keep the place among the user's own, so the
+// next dialog shows it once again, and once only.
 void TestCommandLine::openDialogListsSamples()
 {
     FileDialog::disableTestHook();
@@ -170,27 +179,33 @@ void TestCommandLine::openDialogListsSamples()
     FileDialog::addPlace("Samples", samples);
     TOpenDialog dialog("OpenRosDialog", "Open Roster File", "Roster Files|*.ros|All files|*.*", nullptr);
     dialog.InitialDir = samples;
-    QStringList names;
-    bool sawDialog = false;
-    whenModal([&](QWidget* modal) {
-        auto* fileDialog = qobject_cast<QFileDialog*>(modal);
-        sawDialog = fileDialog != nullptr;
-        if (!fileDialog) {
-            modal->close();
-            return;
-        }
-        QTest::qWait(300); // the dialog reads the folders
-        auto* sidebar = fileDialog->findChild<QListView*>("sidebar");
-        if (sidebar)
-            for (int row = 0; row < sidebar->model()->rowCount(); ++row) {
-                const QModelIndex index = sidebar->model()->index(row, 0);
-                names.append(index.data().toString() + "=" + index.data(Qt::UserRole + 1).toUrl().toLocalFile());
+    for (int round = 0; round < 2; ++round) {
+        QStringList names;
+        bool sawDialog = false;
+        whenModal([&](QWidget* modal) {
+            auto* fileDialog = qobject_cast<QFileDialog*>(modal);
+            sawDialog = fileDialog != nullptr;
+            if (!fileDialog) {
+                modal->close();
+                return;
             }
-        fileDialog->reject();
-    });
-    QCOMPARE(dialog.execute(nullptr), QString());
-    QVERIFY(sawDialog);
-    QVERIFY2(names.contains("Samples=" + samples), qPrintable(names.join(", ")));
+            QTest::qWait(300); // the dialog reads the folders
+            auto* sidebar = fileDialog->findChild<QListView*>("sidebar");
+            if (sidebar)
+                for (int row = 0; row < sidebar->model()->rowCount(); ++row) {
+                    const QModelIndex index = sidebar->model()->index(row, 0);
+                    names.append(index.data().toString() + "=" + index.data(Qt::UserRole + 1).toUrl().toLocalFile());
+                }
+            fileDialog->reject();
+        });
+        QCOMPARE(dialog.execute(nullptr), QString());
+        QVERIFY(sawDialog);
+        QCOMPARE(names.filter("=" + samples).size(), 1);
+        QVERIFY2(names.contains("Samples=" + samples), qPrintable(names.join(", ")));
+        const QSettings qtSettings(QSettings::UserScope, "QtProject");
+        const QStringList kept = qtSettings.value("FileDialog/shortcuts").toStringList();
+        QVERIFY2(!kept.contains(QUrl::fromLocalFile(samples).toString()), qPrintable(kept.join(", ")));
+    }
 }
 
 QTEST_MAIN(TestCommandLine)
