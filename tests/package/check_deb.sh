@@ -148,6 +148,12 @@ set -e
 install -o "$user" -m 644 /usr/share/squadrant/samples/RVR.ros "$home/team.ros"
 type=$(as_user gio info --attributes=standard::content-type "$home/team.ros" | sed -n 's/^ *standard::content-type: //p')
 [ "$type" = application/x-squadrant-roster ] || fail "team.ros is known as '$type', not application/x-squadrant-roster"
+# xdg-mime asks the desktop's own tool (gio, for GNOME) for a file's type, and reads the desktop database for
+# the program that opens it.
+type=$(as_user XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype "$home/team.ros")
+[ "$type" = application/x-squadrant-roster ] || fail "xdg-mime knows team.ros as '$type'"
+default=$(as_user xdg-mime query default application/x-squadrant-roster)
+[ "$default" = squadrant.desktop ] || fail "xdg-mime names '$default' as the program for a roster"
 handlers=$(as_user gio mime application/x-squadrant-roster)
 [[ "$handlers" == *"Default application"*": squadrant.desktop"* ]] || { echo "$handlers"; fail "Squadrant does not open a roster"; }
 
