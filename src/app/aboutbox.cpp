@@ -18,7 +18,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
-    icon->setPixmap(QIcon(QStringLiteral(":/squadrant.png")).pixmap(48, 48));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/hicolor/48x48/apps/squadrant.png")).pixmap(48, 48));
     icon->setGeometry(16, 16, 48, 48);
 
     auto* product = new TFadingLabel(QStringLiteral("Squadrant"), QColor(128, 0, 128), this);
@@ -51,10 +51,14 @@ TAboutBox::TAboutBox(QWidget* parent)
     contact->setOpenExternalLinks(true);
     contact->setGeometry(16, 152, 340, 20);
 
+    auto* licence = new QLabel(QStringLiteral("Free software: GNU General Public License v3 or later"), this);
+    licence->setObjectName(QStringLiteral("LicenceLabel"));
+    licence->setGeometry(16, 172, 340, 18);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    ok->setGeometry(148, 190, 76, 28);
+    ok->setGeometry(148, 196, 76, 28);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -162,6 +162,8 @@ public:
     int currentGridRow() const;
     bool rosterLoaded() const;
     void OpenRosterClick();
+    // Reads the roster file at path as Open Roster reads the one chosen (the roster named on the command line).
+    void openRosterFile(const QString& path);
     // fileName names the file in the message that refuses lines that are not a roster.
     void readRoster(const QStringList& lines, const QString& fileName = QString());
     void ChooseOppButtonClick();

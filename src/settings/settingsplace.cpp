@@ -11,15 +11,20 @@ namespace {
 const QString kSettingsName = QStringLiteral("squadrant.INI");
 const QString kHelpName = QStringLiteral("SQDX.HLP");
 
-QString findInPackage(const QString& executablePath, const QString& name)
+// A file (or, with folder set, a folder) of the program's own: beside the executable, else in the package.
+QString findInPackage(const QString& executablePath, const QString& name, bool folder = false)
 {
+    const auto there = [folder](const QString& path) {
+        const QFileInfo info(path);
+        return folder ? info.isDir() : info.isFile();
+    };
     const QString beside = QFileInfo(executablePath).absolutePath() + QLatin1Char('/') + name;
-    if (QFileInfo(beside).isFile())
+    if (there(beside))
         return beside;
-    for (const QString& folder :
+    for (const QString& data :
          packageDataFolders(executablePath, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)))
-        if (QFileInfo(folder + QLatin1Char('/') + name).isFile())
-            return folder + QLatin1Char('/') + name;
+        if (there(data + QLatin1Char('/') + name))
+            return data + QLatin1Char('/') + name;
     return QString();
 }
 } // namespace
@@ -80,4 +85,9 @@ QString locateHelpFile(const QString& executablePath)
 {
     const QString found = findInPackage(executablePath, kHelpName);
     return found.isEmpty() ? QFileInfo(executablePath).absolutePath() + QLatin1Char('/') + kHelpName : found;
+}
+
+QString locateSamplesFolder(const QString& executablePath)
+{
+    return findInPackage(executablePath, QStringLiteral("samples"), true);
 }

@@ -13,7 +13,7 @@ struct SettingsPlace {
 };
 
 // The folders an installed copy's own files may lie in: the package's data folder beside the executable's
-// (for /usr/bin/squadrant, /usr/share/squadrant) and, after it, squadrant/ in each of the dataFolders.
+// (for /usr/games/squadrant, /usr/share/squadrant) and, after it, squadrant/ in each of the dataFolders.
 QStringList packageDataFolders(const QString& executablePath, const QStringList& dataFolders);
 
 // The settings file for the executable: beside it, when that file exists and its folder may be written;
@@ -29,3 +29,7 @@ SettingsPlace locateSettingsFile(const QString& executablePath);
 // The help file SQDX.HLP: beside the executable, else in the package's data folder. The path beside the
 // executable when there is none.
 QString locateHelpFile(const QString& executablePath);
+
+// The folder of sample rosters: samples/ beside the executable (a portable folder), else in the package's data
+// folder (/usr/share/squadrant/samples). Empty when there is none (a build folder).
+QString locateSamplesFolder(const QString& executablePath);

@@ -66,6 +66,11 @@ void TSQMainForm::OpenRosterClick()
     const QString path = OpenRosDialog->execute(this);
     if (path.isEmpty())
         return;
+    openRosterFile(path);
+}
+
+void TSQMainForm::openRosterFile(const QString& path)
+{
     readRoster(readTextLines(path), bareFileName(path));
 }
 

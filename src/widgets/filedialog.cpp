@@ -1,7 +1,10 @@
 #include "filedialog.h"
 
+#include <QAbstractItemModel>
 #include <QFileDialog>
+#include <QListView>
 #include <QStringList>
+#include <QUrl>
 #include <optional>
 
 namespace FileDialog {
@@ -15,6 +18,47 @@ Hook& hook()
 {
     static Hook h;
     return h;
+}
+
+struct Place {
+    QString name, folder;
+};
+QList<Place>& places()
+{
+    static QList<Place> p;
+    return p;
+}
+
+// The side bar names a folder after its file name; a place keeps the name it was given, also when the dialog
+// renames the entry again as it reads the folder. Returns the side bar as it was, which the dialog keeps in the
+// user's Qt settings when it closes: the places are the program's, not the user's.
+QList<QUrl> showPlaces(QFileDialog& dialog)
+{
+    QList<QUrl> before = dialog.sidebarUrls();
+    if (places().isEmpty())
+        return before;
+    for (const Place& place : places())
+        before.removeAll(QUrl::fromLocalFile(place.folder));
+    QList<QUrl> urls = before;
+    for (const Place& place : places())
+        urls.append(QUrl::fromLocalFile(place.folder));
+    dialog.setSidebarUrls(urls);
+    auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    if (!sidebar || !sidebar->model())
+        return before;
+    QAbstractItemModel* model = sidebar->model();
+    const auto rename = [model] {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row, 0);
+            const QString folder = index.data(Qt::UserRole + 1).toUrl().toLocalFile();
+            for (const Place& place : places())
+                if (folder == place.folder && index.data().toString() != place.name)
+                    model->setData(index, place.name, Qt::DisplayRole);
+        }
+    };
+    rename();
+    QObject::connect(model, &QAbstractItemModel::dataChanged, sidebar, rename);
+    return before;
 }
 
 std::optional<QString> hooked(const QString& title, const QString& filter, const QString& folder)
@@ -55,9 +99,18 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& filte
     return QFileDialog::getSaveFileName(parent, title, suggested, qtFilter(filter));
 }
 
+void addPlace(const QString& name, const QString& folder)
+{
+    places().append({name, folder});
+}
+
 void enableTestHook()
 {
     hook().enabled = true;
+}
+void disableTestHook()
+{
+    hook().enabled = false;
 }
 void queueAnswer(const QString& path)
 {
@@ -82,5 +135,11 @@ QString TOpenDialog::execute(QWidget* parent)
 {
     if (auto answer = FileDialog::hooked(Title, Filter, InitialDir))
         return *answer;
-    return QFileDialog::getOpenFileName(parent, Title, InitialDir, FileDialog::qtFilter(Filter));
+    // As QFileDialog::getOpenFileName, with the program's places in the side bar.
+    QFileDialog dialog(parent, Title, InitialDir, FileDialog::qtFilter(Filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QList<QUrl> usersSidebar = FileDialog::showPlaces(dialog);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    dialog.setSidebarUrls(usersSidebar);
+    return chosen ? dialog.selectedFiles().value(0) : QString();
 }

@@ -34,7 +34,12 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& filte
 // "Roster Files|*.ros|All files|*.*" as Qt writes it: "Roster Files (*.ros);;All files (*.*)".
 QString qtFilter(const QString& filter);
 
+// A folder the open dialogs list in their side bar under the given name (the sample rosters as "Samples").
+// Qt's own dialog has the side bar; a desktop's native dialog keeps its own.
+void addPlace(const QString& name, const QString& folder);
+
 void enableTestHook();
+void disableTestHook();
 void queueAnswer(const QString& path);
 struct Asked {
     QString title, filter, folder; // folder: the starting folder, or for a save the suggested path

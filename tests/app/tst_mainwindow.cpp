@@ -258,6 +258,8 @@ void TestMainWindow::aboutShowsAFreshBoxEachTime()
             QCOMPARE(box->findChild<QLabel*>("ProductName")->text(), QString("Squadrant"));
             QVERIFY(box->findChild<QLabel*>("ContactLabel")->text().contains("mailto:" + TAboutBox::contactAddress()));
             QVERIFY(box->findChild<QLabel*>("ContactLabel")->openExternalLinks());
+            QCOMPARE(box->findChild<QLabel*>("LicenceLabel")->text(),
+                     QString("Free software: GNU General Public License v3 or later"));
             box->findChild<QPushButton*>("OKButton")->click();
         });
         w.action("About1")->trigger();

@@ -11,6 +11,8 @@ private slots:
     void settingsFile();
     void helpFile_data();
     void helpFile();
+    void samplesFolder_data();
+    void samplesFolder();
 };
 
 void TestSettingsPlace::settingsFile_data()
@@ -94,6 +96,42 @@ void TestSettingsPlace::helpFile()
     if (where != "none")
         writeBytes(expected, "<html>help</html>");
     QCOMPARE(locateHelpFile(exe), expected);
+}
+
+void TestSettingsPlace::samplesFolder_data()
+{
+    QTest::addColumn<QString>("bin");   // the executable's folder
+    QTest::addColumn<QString>("where"); // the samples folder made, relative to the scratch folder, or none
+    QTest::addColumn<QString>("found"); // what is found, relative to the scratch folder, or empty
+    QTest::newRow("portable folder") << "Squadrant"
+                                     << "Squadrant/samples"
+                                     << "Squadrant/samples";
+    QTest::newRow("installed, /usr/bin") << "usr/bin"
+                                         << "usr/share/squadrant/samples"
+                                         << "usr/share/squadrant/samples";
+    QTest::newRow("installed, /usr/games") << "usr/games"
+                                           << "usr/share/squadrant/samples"
+                                           << "usr/share/squadrant/samples";
+    QTest::newRow("a file named samples is no folder") << "usr/bin"
+                                                       << "file:usr/bin/samples"
+                                                       << "";
+    QTest::newRow("build folder, none") << "build/bin"
+                                        << ""
+                                        << "";
+}
+
+void TestSettingsPlace::samplesFolder()
+{
+    QFETCH(QString, bin);
+    QFETCH(QString, where);
+    QFETCH(QString, found);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(bin));
+    if (where.startsWith("file:"))
+        writeBytes(dir.filePath(where.mid(5)), "not a folder");
+    else if (!where.isEmpty())
+        QDir().mkpath(dir.filePath(where));
+    QCOMPARE(locateSamplesFolder(dir.filePath(bin + "/squadrant")), found.isEmpty() ? QString() : dir.filePath(found));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsPlace)
