@@ -1,5 +1,8 @@
 #include "helpwindow.h"
 
+#include "sqmainform.h"
+#include "widgets/placement.h"
+
 #include "widgets/messagebox.h"
 
 #include <QFile>
@@ -122,23 +125,13 @@ void THelpWindow::placeBeside(QWidget* window)
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The frame the window manager will add is not known before the window is shown: allow for one.
+    const QSize frame(16, 32);
+    QList<QRect> keepClear;
+    if (auto* main = qobject_cast<TSQMainForm*>(window))
+        keepClear = main->sideWindowKeepClear();
     const QRect area = screen->availableGeometry();
-    const QRect main = window->frameGeometry();
-    // The frame the window manager will add, as far as it is known from the main window's dialogs; a few
-    // pixels of room are kept on each side.
-    const int gap = 8;
-    QSize size = frameGeometry().size();
-    int x;
-    const int right = area.right() - main.right() - gap;
-    const int left = main.left() - area.left() - gap;
-    if (right >= left) {
-        size.setWidth(std::min(size.width(), std::max(right - 16, 300)));
-        x = main.right() + gap;
-    } else {
-        size.setWidth(std::min(size.width(), std::max(left - 16, 300)));
-        x = main.left() - gap - size.width() - 16;
-    }
-    size.setHeight(std::min(size.height(), area.height() - 60));
-    resize(size);
-    move(std::clamp(x, area.left(), area.right() - size.width()), std::max(area.top(), main.top()));
+    const QRect at = placeSideWindow(window->frameGeometry(), size() + frame, area, keepClear);
+    resize(at.size() - frame);
+    move(at.topLeft());
 }

@@ -8,6 +8,7 @@
 #include "widgets/stringgrid.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -21,10 +22,11 @@ void TSQMainForm::CheckOrdersMenuClick()
     if (!OrdersCheckForm) {
         OrdersCheckForm = new TOrdersCheckForm(this);
         // The window manager's frame is not known before the window is shown: allow for one.
-        const QSize outer = OrdersCheckForm->size() + QSize(16, 32);
+        const QSize frame(16, 32);
         const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
-        const QPoint at = besideMainWindow(frameGeometry(), outer, room);
-        OrdersCheckForm->move(at);
+        const QRect at = placeSideWindow(frameGeometry(), OrdersCheckForm->size() + frame, room, sideWindowKeepClear());
+        OrdersCheckForm->resize(at.size() - frame);
+        OrdersCheckForm->move(at.topLeft());
         // The window stays open while the manager works: the File and Edit commands' keys (Ctrl+S, Ctrl+Z, F9,
         // Ctrl+Q, ...) and Help work from it as from the main window.
         OrdersCheckForm->addActions(findChild<QMenu*>(QStringLiteral("File1"))->actions());
@@ -35,6 +37,17 @@ void TSQMainForm::CheckOrdersMenuClick()
     OrdersCheckForm->show();
     OrdersCheckForm->raise();
     OrdersCheckForm->activateWindow();
+}
+
+QList<QRect> TSQMainForm::sideWindowKeepClear() const
+{
+    QList<QRect> out;
+    const QRect play = RosterStringGrid->cellRect(ColPlay, 0);
+    const QRect columns(QPoint(std::max(0, play.left()), 0),
+                        QPoint(RosterStringGrid->width() - 1, RosterStringGrid->height() - 1));
+    out.append(QRect(RosterStringGrid->mapToGlobal(columns.topLeft()), columns.size()));
+    out.append(QRect(LUOptionsGroupBox->mapToGlobal(QPoint(0, 0)), LUOptionsGroupBox->size()));
+    return out;
 }
 
 QList<Finding> TSQMainForm::checkOrders() const
