@@ -2,7 +2,7 @@
 # Starts the main window under Xvfb with the openbox window manager, with a sample roster (and a sample line-up)
 # loaded, and writes screenshots into docs/: the window at each of the four sizes of the "Form Size" menu, the
 # line-up viewer, the player conditionals editor,
-# the orders check and the line-up assistant. Run after a build (scripts/build.sh).
+# the orders check, the line-up assistant and the question on closing with work unsaved. Run after a build (scripts/build.sh).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin="$top/build/bin"
@@ -25,4 +25,5 @@ shot --roster RVR.ros --lineup RVR3.txt --size 1100x760 --page 1 --out "$top/doc
 shot --roster RVR.ros --lineup RVR3.txt --open conditionals --out "$top/docs/conditionals.png"
 shot --roster RVR.ros --lineup RVR3.txt --open check --out "$top/docs/orderscheck.png"
 shot --roster RVR.ros --open assistant --out "$top/docs/assistant.png"
+shot --roster RVR.ros --lineup RVR3.txt --open close --out "$top/docs/closequestion.png"
 echo "screenshots written to $top/docs"

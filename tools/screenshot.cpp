@@ -31,7 +31,8 @@ int main(int argc, char* argv[])
          {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
          {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
          {QStringLiteral("open"),
-          QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check"),
+          QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check, close "
+                         "(a player's style changed, a file listed for the archive, then the window closed)"),
           QStringLiteral("dialog")},
          {QStringLiteral("whole-screen"), QStringLiteral("the whole screen rather than the window")},
          {QStringLiteral("out"), QStringLiteral("png file"), QStringLiteral("path")}});
@@ -89,6 +90,14 @@ int main(int argc, char* argv[])
         QTimer::singleShot(100, form->CheckOrdersMenu, &QAction::trigger);
     else if (dialog == QLatin1String("season"))
         QTimer::singleShot(100, form->SeasonLength1, &QAction::trigger);
+    else if (dialog == QLatin1String("close"))
+        QTimer::singleShot(100, form, [form] {
+            form->RosterStringGrid->setCurrentCell(2, ColPlay);
+            form->guard([form] { form->choosePlayer(form->findChild<QAction*>(QStringLiteral("aggressiveDF"))); });
+            form->addToZipList(QStringLiteral("RVR3.txt"));
+            MessageBox::disableTestHook(); // the real question
+            form->close();
+        });
     else if (dialog == QLatin1String("conditionals"))
         QTimer::singleShot(100, form, [form] {
             form->RosterStringGrid->setCurrentCell(18, ColConditionals);

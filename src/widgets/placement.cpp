@@ -126,14 +126,27 @@ QRect placeSideWindow(const QRect& mainFrame, const QSize& size, const QRect& ro
         if (room.contains(r) && !r.intersects(mainFrame))
             return r;
     }
-    // No room beside it: every place (in steps of a few pixels), at the whole size and then smaller; first a
-    // place that covers nothing of the main window, then the one that covers the least of it.
+    // No room beside it: every place (in steps of a few pixels), at the whole size and then at smaller ones
+    // (narrower, lower or both, the larger first); first a place that covers nothing of the main window, then
+    // the one that covers the least of it.
     const QPoint preferred(mainFrame.right() + 1 + gap, top);
-    const int step = 4;
+    const int step = std::max(4, std::max(room.width(), room.height()) / 200);
     const QSize floor = smallest.boundedTo(whole);
+    auto shrinking = [](int from, int to) {
+        QList<int> out{from};
+        while (out.last() > to)
+            out.append(std::max(to, out.last() * 9 / 10));
+        return out;
+    };
+    QList<QSize> sizes;
+    for (const int w : shrinking(whole.width(), floor.width()))
+        for (const int h : shrinking(whole.height(), floor.height()))
+            sizes.append(QSize(w, h));
+    std::stable_sort(sizes.begin(), sizes.end(), [](const QSize& a, const QSize& b) {
+        return area(QRect(QPoint(), a)) > area(QRect(QPoint(), b));
+    });
     for (const bool uncoveredOnly : {true, false}) {
-        for (QSize s = whole;;
-             s = QSize(std::max(floor.width(), s.width() * 9 / 10), std::max(floor.height(), s.height() * 9 / 10))) {
+        for (const QSize& s : sizes) {
             QRect best;
             qint64 bestCover = -1, bestDistance = 0;
             for (int y = room.top(); y + s.height() <= room.bottom() + 1; y += step)
@@ -155,8 +168,6 @@ QRect placeSideWindow(const QRect& mainFrame, const QSize& size, const QRect& ro
                 }
             if (bestCover >= 0)
                 return best;
-            if (s == floor)
-                break;
         }
     }
     // Nowhere clear of them at all (a screen smaller than the main window): beside it as far as the screen allows.

@@ -55,4 +55,4 @@ QString plainHint(const QString& text);
 // points at), made smaller when it must be (never below `smallest`); nearest to the right of the main window
 // among equals.
 QRect placeSideWindow(const QRect& mainFrame, const QSize& size, const QRect& room, const QList<QRect>& keepClear,
-                      const QSize& smallest = QSize(320, 200));
+                      const QSize& smallest = QSize(240, 160));
