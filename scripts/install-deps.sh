@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Squadrant needs to build, run and test, from Debian's packages (Debian 12).
 set -euo pipefail
-packages=(g++ make cmake pkg-config qt6-base-dev libzip-dev xvfb xauth openbox xdotool x11-utils weston qt6-wayland
+packages=(g++ make cmake pkg-config qt6-base-dev libzip-dev libxcb1-dev xvfb xauth openbox xdotool x11-utils weston qt6-wayland
   fonts-dejavu-core unzip clang libclang-rt-14-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do

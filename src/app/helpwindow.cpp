@@ -131,7 +131,8 @@ void THelpWindow::placeBeside(QWidget* window)
     if (auto* main = qobject_cast<TSQMainForm*>(window))
         keepClear = main->sideWindowKeepClear();
     const QRect area = screen->availableGeometry();
-    const QRect at = placeSideWindow(window->frameGeometry(), size() + frame, area, keepClear);
+    const QRect at = placeSideWindow(window->frameGeometry(), size() + frame, area, keepClear,
+                                     minimumSizeHint().expandedTo(QSize(240, 160)) + frame);
     resize(at.size() - frame);
     move(at.topLeft());
 }

@@ -24,7 +24,8 @@ void TSQMainForm::CheckOrdersMenuClick()
         // The window manager's frame is not known before the window is shown: allow for one.
         const QSize frame(16, 32);
         const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
-        const QRect at = placeSideWindow(frameGeometry(), OrdersCheckForm->size() + frame, room, sideWindowKeepClear());
+        const QRect at = placeSideWindow(frameGeometry(), OrdersCheckForm->size() + frame, room, sideWindowKeepClear(),
+                                         OrdersCheckForm->minimumSizeHint().expandedTo(QSize(240, 160)) + frame);
         OrdersCheckForm->resize(at.size() - frame);
         OrdersCheckForm->move(at.topLeft());
         // The window stays open while the manager works: the File and Edit commands' keys (Ctrl+S, Ctrl+Z, F9,
@@ -42,10 +43,12 @@ void TSQMainForm::CheckOrdersMenuClick()
 QList<QRect> TSQMainForm::sideWindowKeepClear() const
 {
     QList<QRect> out;
-    const QRect play = RosterStringGrid->cellRect(ColPlay, 0);
-    const QRect columns(QPoint(std::max(0, play.left()), 0),
-                        QPoint(RosterStringGrid->width() - 1, RosterStringGrid->height() - 1));
-    out.append(QRect(RosterStringGrid->mapToGlobal(columns.topLeft()), columns.size()));
+    // The line-up cells as far as the grid shows them (not the empty part of a wide grid).
+    const int rows = RosterStringGrid->rowCount();
+    const QRect cells = RosterStringGrid->cellRect(ColPlay, 0)
+                            .united(RosterStringGrid->cellRect(ColConditionals, rows > 1 ? rows - 1 : 0))
+                            .intersected(RosterStringGrid->rect());
+    out.append(QRect(RosterStringGrid->mapToGlobal(cells.topLeft()), cells.size()));
     out.append(QRect(LUOptionsGroupBox->mapToGlobal(QPoint(0, 0)), LUOptionsGroupBox->size()));
     return out;
 }
