@@ -196,6 +196,7 @@ public:
         bool keepPlaced = true;
         bool fillSubs = true;
         QList<int> leftOutRows;
+        QStringList squad; // the names of the squad they were made for (Undo may bring back another roster)
     };
     std::optional<AssistChoices> LastAssistChoices;
 

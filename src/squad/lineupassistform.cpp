@@ -57,7 +57,10 @@ TLineupAssistForm::TLineupAssistForm(TSQMainForm* main)
                             QRect(602, 378, 86, 28));
     AssistCancelBtn->setAutoDefault(false);
     // What the manager chose last time, while the same roster stays loaded.
-    if (const auto& last = main->LastAssistChoices) {
+    QStringList squad;
+    for (const QStringList& row : m_table)
+        squad.append(row.at(ColName));
+    if (const auto& last = main->LastAssistChoices; last && last->squad == squad) {
         const int f = FormationBox->findText(last->formation);
         FormationBox->setCurrentIndex(f >= 0 ? f : 0);
         KeepPlacedCheck->setChecked(last->keepPlaced);
@@ -113,6 +116,8 @@ void TLineupAssistForm::done(int result)
     for (int i = 0; i < LeaveOutList->count(); ++i)
         if (LeaveOutList->item(i)->checkState() == Qt::Checked)
             choices.leftOutRows.append(m_rows.at(i));
+    for (const QStringList& row : m_table)
+        choices.squad.append(row.at(ColName));
     m_main->LastAssistChoices = choices;
     QDialog::done(result);
 }
