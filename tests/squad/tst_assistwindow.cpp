@@ -99,6 +99,7 @@ private slots:
     void cancelChangesNothing();
     void choicesAreKeptWhileTheRosterStays_data();
     void choicesAreKeptWhileTheRosterStays();
+    void choicesOfAnotherRosterAreNotCarriedOver();
     void undoRedoEachKindOfStep_data();
     void undoRedoEachKindOfStep();
     void undoShortcutsAndNotSteps();
@@ -365,6 +366,25 @@ void TestAssistWindow::choicesAreKeptWhileTheRosterStays()
         QCOMPARE(ticked, kept ? QStringList{"Chris Doyle"} : QStringList());
         // The proposal is the one for the options shown.
         QCOMPARE(!Window::items(f->AssistResultList).join('\n').contains("Chris Doyle"), kept);
+        f->AssistCancelBtn->click();
+    });
+}
+
+void TestAssistWindow::choicesOfAnotherRosterAreNotCarriedOver()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    w.openRoster(sample("MSC.ros"));
+    withAssistant(w, [](TLineupAssistForm* f) {
+        f->KeepPlacedCheck->click();
+        f->LeaveOutList->item(0)->setCheckState(Qt::Checked);
+        f->AssistCancelBtn->click();
+    });
+    w.action("UndoMenu")->trigger(); // back to the RVR squad, without reading a roster
+    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+    withAssistant(w, [](TLineupAssistForm* f) {
+        QVERIFY(f->KeepPlacedCheck->isChecked());
+        QCOMPARE(f->LeaveOutList->item(0)->checkState(), Qt::Unchecked);
         f->AssistCancelBtn->click();
     });
 }
