@@ -3,7 +3,7 @@
 # that judge the Debian package (lintian, desktop-file-validate, appstreamcli, hardening-check from devscripts,
 # the MIME database, gio, xdg-mime, man and groff) and rsvg-convert for scripts/icons.sh.
 set -euo pipefail
-packages=(g++ make cmake pkg-config qt6-base-dev libzip-dev xvfb xauth openbox xdotool x11-utils weston qt6-wayland
+packages=(g++ make cmake pkg-config qt6-base-dev libzip-dev libxcb1-dev xvfb xauth openbox xdotool x11-utils weston qt6-wayland
   fonts-dejavu-core unzip clang libclang-rt-14-dev dpkg-dev file lintian desktop-file-utils appstream devscripts
   shared-mime-info libglib2.0-bin xdg-utils man-db groff-base librsvg2-bin)
 missing=()

@@ -2,8 +2,9 @@
 # Starts the main window under Xvfb with the openbox window manager, with a sample roster (and a sample line-up)
 # loaded, and writes screenshots into docs/: the window at each of the four sizes of the "Form Size" menu, the
 # line-up viewer, the player conditionals editor,
-# the orders check, the line-up assistant, the focus ring on the squad grid and the match plan (of
-# tools/RVR5.txt, a line-up with team tactics and conditionals). Run after a build (scripts/build.sh).
+# the orders check, the line-up assistant, the focus ring on the squad grid, the question on closing with
+# work unsaved and the match plan (of tools/RVR5.txt, a line-up with team tactics and conditionals). Run after a
+# build (scripts/build.sh).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bin="$top/build/bin"
@@ -26,6 +27,7 @@ shot --roster RVR.ros --lineup RVR3.txt --size 1100x760 --page 1 --out "$top/doc
 shot --roster RVR.ros --lineup RVR3.txt --open conditionals --out "$top/docs/conditionals.png"
 shot --roster RVR.ros --lineup RVR3.txt --open check --out "$top/docs/orderscheck.png"
 shot --roster RVR.ros --open assistant --out "$top/docs/assistant.png"
+shot --roster RVR.ros --lineup RVR3.txt --open close --out "$top/docs/closequestion.png"
 shot --roster RVR.ros --lineup RVR3.txt --focus RosterStringGrid --out "$top/docs/focusring.png"
 cp "$top/tools/RVR5.txt" "$work/RVR5.txt"
 # A wider screen, so that the Match Plan stands beside the main window as it opens.

@@ -32,7 +32,8 @@ int main(int argc, char* argv[])
          {QStringLiteral("page"), QStringLiteral("page to show"), QStringLiteral("n")},
          {QStringLiteral("size"), QStringLiteral("window size"), QStringLiteral("WxH")},
          {QStringLiteral("open"),
-          QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check, plan"),
+          QStringLiteral("dialog to open: tactics, conditionals, about, bid, name, season, assistant, check, plan, "
+                         "close (a player's style changed, a file listed for the archive, then the window closed)"),
           QStringLiteral("dialog")},
          {QStringLiteral("focus"),
           QStringLiteral("control to give the keyboard focus (a grid: its 4th player's Play cell)"),
@@ -111,6 +112,14 @@ int main(int argc, char* argv[])
         });
     else if (dialog == QLatin1String("season"))
         QTimer::singleShot(100, form->SeasonLength1, &QAction::trigger);
+    else if (dialog == QLatin1String("close"))
+        QTimer::singleShot(100, form, [form] {
+            form->RosterStringGrid->setCurrentCell(2, ColPlay);
+            form->guard([form] { form->choosePlayer(form->findChild<QAction*>(QStringLiteral("aggressiveDF"))); });
+            form->addToZipList(QStringLiteral("RVR3.txt"));
+            MessageBox::disableTestHook(); // the real question
+            form->close();
+        });
     else if (dialog == QLatin1String("conditionals"))
         QTimer::singleShot(100, form, [form] {
             form->RosterStringGrid->setCurrentCell(18, ColConditionals);

@@ -1,5 +1,8 @@
 #include "Formsizeunit.h"
 
+#include <QScrollBar>
+#include <QTabBar>
+
 #include "sqmainform.h"
 
 #include "widgets/stringgrid.h"
@@ -75,6 +78,19 @@ void TSQMainForm::changePageSize(int tag)
     layOutMainWindow();
 }
 
+namespace {
+// The height of one line of a viewer list as the list draws it.
+int viewerRowHeight(QListWidget* list)
+{
+    if (list->count() > 0)
+        return list->sizeHintForRow(0);
+    QListWidget probe;
+    probe.setFont(list->font());
+    probe.addItem(QStringLiteral("GK"));
+    return probe.sizeHintForRow(0);
+}
+} // namespace
+
 void TSQMainForm::layOutMainWindow()
 {
     const QSize start = outerSize();
@@ -93,11 +109,30 @@ void TSQMainForm::layOutMainWindow()
     infoPanel->resize(l.infoPanelWidth, infoPanel->height());
     for (QLabel* label : {TeamNameLabel, ManageLabel, AbbLabel})
         label->resize(l.infoPanelWidth - 12, label->height());
-    TeamInfListBox->resize(l.listWidth, l.teamInfHeight);
-    StartersLabel->move(StartersLabel->x(), l.startersLabelTop);
-    StartersListBox->setGeometry(StartersListBox->x(), l.startersTop, l.listWidth, l.startersHeight);
-    SubstitutesLabel->move(SubstitutesLabel->x(), l.substitutesLabelTop);
-    SubsListBox->setGeometry(SubsListBox->x(), l.subsTop, l.listWidth, l.subsHeight);
+    // The viewer's lists hold every line of theirs at every size: the eleven starters and the five substitutes,
+    // with room for the scroll bar that a long line brings. Height the layout gives beyond that is kept where
+    // the page has it; where it has not, the substitutes, then the starters, then the team information give back
+    // what they do not need.
+    const int rowHeight = viewerRowHeight(StartersListBox);
+    const int extra = 2 * StartersListBox->frameWidth() + StartersListBox->horizontalScrollBar()->sizeHint().height();
+    const int startersNeed = 11 * rowHeight + extra, subsNeed = 5 * rowHeight + extra;
+    const int teamInfNeed = 3 * rowHeight + 2 * TeamInfListBox->frameWidth();
+    const int pageInside = l.pageHeight - MainPageControl->tabBar()->sizeHint().height() - 6;
+    int teamInfHeight = l.teamInfHeight;
+    int startersHeight = std::max(l.startersHeight, startersNeed);
+    int subsHeight = std::max(l.subsHeight, subsNeed);
+    const int top = TeamInfListBox->y();
+    auto overflow = [&] { return top + teamInfHeight + 5 + 20 + startersHeight + 10 + 20 + subsHeight - pageInside; };
+    subsHeight -= std::clamp(overflow(), 0, subsHeight - subsNeed);
+    startersHeight -= std::clamp(overflow(), 0, startersHeight - startersNeed);
+    teamInfHeight -= std::clamp(overflow(), 0, std::max(0, teamInfHeight - teamInfNeed));
+    const int startersLabelTop = top + teamInfHeight + 5;
+    const int substitutesLabelTop = startersLabelTop + 20 + startersHeight + 10;
+    TeamInfListBox->resize(l.listWidth, teamInfHeight);
+    StartersLabel->move(StartersLabel->x(), startersLabelTop);
+    StartersListBox->setGeometry(StartersListBox->x(), startersLabelTop + 20, l.listWidth, startersHeight);
+    SubstitutesLabel->move(SubstitutesLabel->x(), substitutesLabelTop);
+    SubsListBox->setGeometry(SubsListBox->x(), substitutesLabelTop + 20, l.listWidth, subsHeight);
     pitchPanel->setGeometry(l.pitchLeft, pitchPanel->y(), l.pitchWidth, pitchPanel->height());
     // The rotated caption keeps clear of the narrower panel's right edge.
     ProLabel4->move(std::min(312, l.pitchWidth - ProLabel4->width() - 2), ProLabel4->y());

@@ -1,5 +1,8 @@
 #include "helpwindow.h"
 
+#include "sqmainform.h"
+#include "widgets/placement.h"
+
 #include "widgets/messagebox.h"
 
 #include <QFile>
@@ -129,25 +132,14 @@ void THelpWindow::placeBeside(QWidget* window)
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The frame the window manager will add is not known before the window is shown: allow for one.
+    const QSize frame(16, 32);
+    QList<QRect> keepClear;
+    if (auto* main = qobject_cast<TSQMainForm*>(window))
+        keepClear = main->sideWindowKeepClear();
     const QRect area = screen->availableGeometry();
-    const QRect main = window->frameGeometry();
-    // The frame the window manager will add, as far as it is known from the main window's dialogs; a few
-    // pixels of room are kept on each side.
-    const int gap = 8;
-    QSize size = frameGeometry().size();
-    int x;
-    const int right = area.right() - main.right() - gap;
-    const int left = main.left() - area.left() - gap;
-    if (right >= left) {
-        size.setWidth(std::min(size.width(), std::max(right - 16, int(MinimumWidth))));
-        x = main.right() + gap;
-    } else {
-        size.setWidth(std::min(size.width(), std::max(left - 16, int(MinimumWidth))));
-        x = main.left() - gap - size.width() - 16;
-    }
-    size.setHeight(std::min(size.height(), area.height() - 60));
-    resize(size);
-    // The frame's room (16) kept at the right too, now that the window may be wider than the room beside.
-    move(std::clamp(x, area.left(), std::max(area.left(), area.right() - size.width() - 16)),
-         std::max(area.top(), main.top()));
+    const QRect at = placeSideWindow(window->frameGeometry(), size() + frame, area, keepClear,
+                                     minimumSizeHint().expandedTo(QSize(MinimumWidth, 160)) + frame);
+    resize(at.size() - frame);
+    move(at.topLeft());
 }

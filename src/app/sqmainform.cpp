@@ -3,6 +3,8 @@
 #include "Formsizeunit.h"
 #include "aboutbox.h"
 #include "base/errors.h"
+#include "check/orderscheck.h"
+#include "check/orderscheckform.h"
 #include "helpwindow.h"
 #include "settings/settingsplace.h"
 #include "squad/lineupchecker.h"
@@ -19,6 +21,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -30,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QSessionManager>
 #include <QSizeGrip>
 #include <QTabBar>
 #include <QTabWidget>
@@ -94,6 +98,15 @@ TSQMainForm::TSQMainForm(const QString& iniPath, QWidget* parent)
     OpenLineupDialog = new TOpenDialog(QStringLiteral("OpenLineupDialog"), QStringLiteral("Open Lineup"),
                                        QStringLiteral("Lineup files|*.txt|All Files (*.*)|*.*"), this);
     connect(this, &TSQMainForm::commandDone, this, &TSQMainForm::showConditionalsHints);
+    // The end of the desktop session asks as closing does; No keeps the session (and the program) going.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction()) {
+            const bool ends = endOfSession();
+            manager.release();
+            if (!ends)
+                manager.cancel();
+        }
+    });
     connect(MainPageControl, &QTabWidget::currentChanged, this, [this] { guard([this] { MainPageControlChange(); }); });
 
     setOuterSize(799, 600);
@@ -647,6 +660,20 @@ void TSQMainForm::buildPopups()
     for (int k = 1; k <= 5; ++k)
         subItem(QStringLiteral("popSub%1").arg(k), QStringLiteral("S &%1").arg(k), hints.at(k - 1),
                 QStringLiteral("S%1").arg(k));
+    // Each slot shows who holds it, beside its caption; the caption itself (iconText) stays "S 1" .. "S 5".
+    connect(SubPopup, &QMenu::aboutToShow, this, [this] {
+        const SquadTable table = squadTable();
+        for (int k = 1; k <= 5; ++k) {
+            QAction* a = findChild<QAction*>(QStringLiteral("popSub%1").arg(k));
+            const QString caption = QStringLiteral("S &%1").arg(k);
+            a->setIconText(QStringLiteral("S %1").arg(k));
+            const QString holder = substituteInSlot(table, k);
+            // Names from a file show their "&" as written.
+            a->setText(holder.isEmpty() ? caption
+                                        : caption + QLatin1Char('\t') +
+                                              QString(holder).replace(QLatin1Char('&'), QLatin1String("&&")));
+        }
+    });
 
     LOTPopup = named(new QMenu(this), QStringLiteral("LOTPopup"));
     auto lotItem = [this](const QString& name, const QString& caption, const QString& lot) {
@@ -774,7 +801,50 @@ void TSQMainForm::AboutClick()
 
 void TSQMainForm::ExitMenuClick()
 {
-    if (ZipListBox->count() > 0 && !MessageBox::confirm(this, QStringLiteral("Orders not Zipped. Exit Anyway?")))
+    close(); // the question, when there is one, is the close event's
+}
+
+bool TSQMainForm::lineupChangedSinceSaved() const
+{
+    try {
+        const QList<Finding> findings = checkOrders();
+        return std::any_of(findings.begin(), findings.end(),
+                           [](const Finding& f) { return f.code == QLatin1String("S3"); });
+    } catch (const std::exception&) {
+        return false; // a grid the file cannot be built from has nothing to compare
+    }
+}
+
+QString TSQMainForm::closingQuestion() const
+{
+    const bool lineup = lineupChangedSinceSaved();
+    const bool archive = ZipListBox->count() > 0;
+    if (lineup && archive)
+        return QStringLiteral("The line-up has changed since it was saved.\nOrders not Zipped. Exit Anyway?");
+    if (lineup)
+        return QStringLiteral("The line-up has changed since it was saved. Exit anyway?");
+    if (archive)
+        return QStringLiteral("Orders not Zipped. Exit Anyway?");
+    return QString();
+}
+
+void TSQMainForm::closeEvent(QCloseEvent* event)
+{
+    const QString question = closingQuestion();
+    // No is the default: Enter, like Escape, keeps the program open.
+    if (!question.isEmpty() && !MessageBox::confirm(this, question, MessageBox::No)) {
+        event->ignore();
         return;
-    close();
+    }
+    event->accept();
+    // The side windows go with the main window, so that the program ends.
+    if (OrdersCheckForm)
+        OrdersCheckForm->close();
+    if (THelpWindow* help = THelpWindow::instance())
+        help->close();
+}
+
+bool TSQMainForm::endOfSession()
+{
+    return close();
 }

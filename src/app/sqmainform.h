@@ -134,6 +134,13 @@ public:
     void HelpClick();
     void AboutClick();
     void ExitMenuClick();
+    // What closing now would lose, as the question to ask first; empty when nothing would be lost.
+    QString closingQuestion() const;
+    // True when the line-up differs from the file last saved or opened, as the orders check's S3 finds.
+    bool lineupChangedSinceSaved() const;
+    // The desktop session is ending: closes the window as any other way out does (asking first when work would
+    // be lost); false when the manager chose to stay.
+    bool endOfSession();
     // Form sizes
     void changePageSize(int tag);
     void layOutMainWindow();
@@ -188,6 +195,18 @@ public:
     void RedoMenuClick();
     LineupState lineupState() const;
     void setLineupState(const LineupState& state);
+    // Names the step the current command makes, for the Edit menu ("New Lineup", "Apply suggestion"); a command
+    // that names none is named after what it changed.
+    void nameStep(const QString& name) { m_stepName = name; }
+    // What the manager last chose in the Lineup Assistant, kept while the same roster stays loaded.
+    struct AssistChoices {
+        QString formation;
+        bool keepPlaced = true;
+        bool fillSubs = true;
+        QList<int> leftOutRows;
+        QStringList squad; // the names of the squad they were made for (Undo may bring back another roster)
+    };
+    std::optional<AssistChoices> LastAssistChoices;
 
     // ---- lineup file ----
     void SaveLineupMenuClick();
@@ -232,6 +251,9 @@ public:
     std::optional<QStringList> SavedLineupLines;
     QString SavedLineupPath; // and the path of that file
     void CheckOrdersMenuClick();
+    // What a side window (the Orders Check, the help) must never cover, in screen coordinates: the squad grid's
+    // line-up columns (Play to Conditionals) and the Lineup Options box.
+    QList<QRect> sideWindowKeepClear() const;
     QList<Finding> checkOrders() const;
     // Takes the manager to the place of a finding.
     void goToFinding(const Finding& finding);
@@ -253,6 +275,9 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Every way out (File > Exit, its keys, the title strip's close button, the window manager's close and the
+    // end of the desktop session) arrives here: the one question before work is lost.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
@@ -276,6 +301,7 @@ private:
     void keepOutOfHistory();
     void updateUndoActions();
     UndoHistory m_history;
+    QString m_stepName;
 
     bool m_startFailed = false;
     bool m_helpAsked = false;

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -23,10 +24,12 @@ void TSQMainForm::CheckOrdersMenuClick()
     if (!OrdersCheckForm) {
         OrdersCheckForm = new TOrdersCheckForm(this);
         // The window manager's frame is not known before the window is shown: allow for one.
-        const QSize outer = OrdersCheckForm->size() + QSize(16, 32);
+        const QSize frame(16, 32);
         const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
-        const QPoint at = besideMainWindow(frameGeometry(), outer, room);
-        OrdersCheckForm->move(at);
+        const QRect at = placeSideWindow(frameGeometry(), OrdersCheckForm->size() + frame, room, sideWindowKeepClear(),
+                                         OrdersCheckForm->minimumSizeHint().expandedTo(QSize(240, 160)) + frame);
+        OrdersCheckForm->resize(at.size() - frame);
+        OrdersCheckForm->move(at.topLeft());
         // The window stays open while the manager works: the File and Edit commands' keys (Ctrl+S, Ctrl+Z, F9,
         // Ctrl+Q, ...) and Help work from it as from the main window.
         OrdersCheckForm->addActions(findChild<QMenu*>(QStringLiteral("File1"))->actions());
@@ -37,6 +40,19 @@ void TSQMainForm::CheckOrdersMenuClick()
     OrdersCheckForm->show();
     OrdersCheckForm->raise();
     OrdersCheckForm->activateWindow();
+}
+
+QList<QRect> TSQMainForm::sideWindowKeepClear() const
+{
+    QList<QRect> out;
+    // The line-up cells as far as the grid shows them (not the empty part of a wide grid).
+    const int rows = RosterStringGrid->rowCount();
+    const QRect cells = RosterStringGrid->cellRect(ColPlay, 0)
+                            .united(RosterStringGrid->cellRect(ColConditionals, rows > 1 ? rows - 1 : 0))
+                            .intersected(RosterStringGrid->rect());
+    out.append(QRect(RosterStringGrid->mapToGlobal(cells.topLeft()), cells.size()));
+    out.append(QRect(LUOptionsGroupBox->mapToGlobal(QPoint(0, 0)), LUOptionsGroupBox->size()));
+    return out;
 }
 
 QList<Finding> TSQMainForm::checkOrders() const

@@ -110,6 +110,7 @@ void TSQMainForm::OpenLineupMenuClick()
     }
     MatchNoComboBox->setCurrentIndex(parts.match > 0 ? parts.match - 1 : 0);
     readLineup(lines);
+    nameStep(QStringLiteral("Open Lineup"));
 }
 
 void TSQMainForm::readLineup(const QStringList& lines)

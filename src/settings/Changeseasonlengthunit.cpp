@@ -9,6 +9,7 @@
 #include "widgets/placement.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,7 +127,6 @@ TWorkDirDlg::TWorkDirDlg(TIniFile& ini, QWidget* parent)
     placeText(QStringLiteral("Set the directory where files are\n'opened from' and 'saved to' to:"), this, 16, 14);
     DirectoryEdit1 = new QLineEdit(this);
     DirectoryEdit1->setObjectName(QStringLiteral("DirectoryEdit1"));
-    DirectoryEdit1->setReadOnly(true);
     DirectoryEdit1->setGeometry(16, 60, 350, 24);
     BrowseBtn = placeButton(QStringLiteral("BrowseBtn"), QStringLiteral("..."), this, {370, 60, 32, 24});
     connect(BrowseBtn, &QPushButton::clicked, this, [this] {
@@ -138,10 +138,35 @@ TWorkDirDlg::TWorkDirDlg(TIniFile& ini, QWidget* parent)
     OKBtn = placeButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, {120, 118, 80, 28});
     CancelBtn = placeButton(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this, {220, 118, 80, 28});
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { runAsCommand([this] { OKBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     DirectoryEdit1->setText(ini.keyExists(QStringLiteral("Options"), QStringLiteral("WorkingDir"))
                                 ? ini.readString(QStringLiteral("Options"), QStringLiteral("WorkingDir"), QString())
                                 : QDir::homePath());
+}
+
+void TWorkDirDlg::OKBtnClick()
+{
+    // A folder shown as it was stored or as the chooser gave it is taken as it stands; only typing is checked.
+    if (!DirectoryEdit1->isModified()) {
+        accept();
+        return;
+    }
+    const QString typed = DirectoryEdit1->text().trimmed();
+    const QFileInfo folder(typed);
+    if (typed.isEmpty() || !folder.isDir()) {
+        MessageBox::plain(this,
+                          (typed.isEmpty() ? QStringLiteral("No folder is given.")
+                                           : QStringLiteral("\"%1\" is not a folder.").arg(typed)) +
+                              QStringLiteral(" Type the path of an existing folder, or choose one with the "
+                                             "\"...\" button."),
+                          QStringLiteral("Change Working Directoy"));
+        DirectoryEdit1->setFocus();
+        DirectoryEdit1->selectAll();
+        return;
+    }
+    // A relative path would follow wherever the program is started from: the folder is kept as it is now.
+    DirectoryEdit1->setText(QDir::cleanPath(folder.absoluteFilePath()));
+    accept();
 }

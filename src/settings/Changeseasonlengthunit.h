@@ -41,6 +41,11 @@ public:
     TWorkDirDlg(TIniFile& ini, QWidget* parent);
     QLineEdit* DirectoryEdit1;
     QPushButton *BrowseBtn, *OKBtn, *CancelBtn;
+
+private:
+    // OK: a typed path is taken when it is an existing folder; otherwise a message says so and the dialog
+    // stays open. A folder from the settings or the folder chooser is taken as it stands.
+    void OKBtnClick();
 };
 
 // Gives a configuration dialog the look of the program's dialogs.

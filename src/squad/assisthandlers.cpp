@@ -14,8 +14,10 @@ void TSQMainForm::SuggestLineupMenuClick()
     if (!rosterLoaded())
         return;
     TLineupAssistForm form(this);
-    if (form.exec() == QDialog::Accepted)
+    if (form.exec() == QDialog::Accepted) {
+        nameStep(QStringLiteral("Apply suggestion"));
         checkLineup();
+    }
 }
 
 namespace {
@@ -116,7 +118,7 @@ void TSQMainForm::setUpHistory()
 
 void TSQMainForm::recordStep()
 {
-    m_history.record(lineupState());
+    m_history.record(lineupState(), std::exchange(m_stepName, QString()));
     updateUndoActions();
 }
 
@@ -127,8 +129,15 @@ void TSQMainForm::keepOutOfHistory()
 
 void TSQMainForm::updateUndoActions()
 {
+    // The menu says what it will take back or do again; a name from a file shows its "&" as written.
+    auto caption = [](const QString& verb, const QString& step) {
+        return step.isEmpty() ? verb
+                              : verb + QLatin1Char(' ') + QString(step).replace(QLatin1Char('&'), QLatin1String("&&"));
+    };
     UndoMenu->setEnabled(m_history.canUndo());
+    UndoMenu->setText(caption(QStringLiteral("&Undo"), m_history.undoName()));
     RedoMenu->setEnabled(m_history.canRedo());
+    RedoMenu->setText(caption(QStringLiteral("&Redo"), m_history.redoName()));
 }
 
 void TSQMainForm::UndoMenuClick()

@@ -36,7 +36,10 @@ TLineupAssistForm::TLineupAssistForm(TSQMainForm* main)
     for (int j = 1; j < m_table.size(); ++j) {
         if (m_table.at(j).at(ColName).isEmpty())
             continue;
-        auto* item = new QListWidgetItem(m_table.at(j).at(ColName), LeaveOutList);
+        // The roster position and SL beside the name, so the manager sees whom he leaves out.
+        const QStringList& row = m_table.at(j);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1  %2  %3").arg(row.at(ColName), row.at(ColPos), row.at(ColSL)), LeaveOutList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         m_rows.append(j);
@@ -53,6 +56,19 @@ TLineupAssistForm::TLineupAssistForm(TSQMainForm* main)
     AssistCancelBtn = place(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("AssistCancelBtn"),
                             QRect(602, 378, 86, 28));
     AssistCancelBtn->setAutoDefault(false);
+    // What the manager chose last time, while the same roster stays loaded.
+    QStringList squad;
+    for (const QStringList& row : m_table)
+        squad.append(row.at(ColName));
+    if (const auto& last = main->LastAssistChoices; last && last->squad == squad) {
+        const int f = FormationBox->findText(last->formation);
+        FormationBox->setCurrentIndex(f >= 0 ? f : 0);
+        KeepPlacedCheck->setChecked(last->keepPlaced);
+        FillSubsCheck->setChecked(last->fillSubs);
+        for (int i = 0; i < m_rows.size(); ++i)
+            if (last->leftOutRows.contains(m_rows.at(i)))
+                LeaveOutList->item(i)->setCheckState(Qt::Checked);
+    }
     if (auto* label = findChild<QLabel*>(QStringLiteral("FormationLabel")))
         label->setBuddy(FormationBox);
     if (auto* label = findChild<QLabel*>(QStringLiteral("LeaveOutLabel")))
@@ -89,6 +105,21 @@ void TLineupAssistForm::updateProposal()
     AssistResultList->clear();
     AssistResultList->addItems(describeSuggestion(m_result));
     AssistApplyBtn->setEnabled(m_result.found);
+}
+
+void TLineupAssistForm::done(int result)
+{
+    TSQMainForm::AssistChoices choices;
+    choices.formation = FormationBox->currentText();
+    choices.keepPlaced = KeepPlacedCheck->isChecked();
+    choices.fillSubs = FillSubsCheck->isChecked();
+    for (int i = 0; i < LeaveOutList->count(); ++i)
+        if (LeaveOutList->item(i)->checkState() == Qt::Checked)
+            choices.leftOutRows.append(m_rows.at(i));
+    for (const QStringList& row : m_table)
+        choices.squad.append(row.at(ColName));
+    m_main->LastAssistChoices = choices;
+    QDialog::done(result);
 }
 
 void TLineupAssistForm::AssistApplyBtnClick()

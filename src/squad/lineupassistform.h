@@ -24,6 +24,8 @@ public:
 
     // The proposal for the options as they stand now.
     const AssistResult& proposal() const { return m_result; }
+    // Closing either way keeps the choices for the next opening (TSQMainForm::LastAssistChoices).
+    void done(int result) override;
 
 private:
     void updateProposal();

@@ -94,6 +94,14 @@ void TSQMainForm::readRoster(const QStringList& lines, const QString& fileName)
     for (QComboBox* box : {CPBox, TPBox, PTakeBox})
         box->setCurrentIndex(-1);
     TeamTactic = QStringLiteral("N");
+    LastAssistChoices.reset(); // another roster: the assistant starts afresh
+    nameStep(QStringLiteral("Open Roster"));
+    // The lamps and totals show the grid as it now stands. A line-up cell kept from before that the checker
+    // cannot read is reported when the manager next changes the line-up, not in the middle of reading a roster.
+    try {
+        checkLineup();
+    } catch (const SquadError&) {
+    }
 }
 
 void TSQMainForm::ChooseOppButtonClick()
@@ -242,6 +250,9 @@ void TSQMainForm::NewLineupMenuClick()
         else if (i < MatchNoComboBox->count() - 1)
             MatchNoComboBox->setCurrentIndex(i + 1);
     }
+    LastAssistChoices.reset();
+    nameStep(QStringLiteral("New Lineup"));
+    checkLineup();
 }
 
 void TSQMainForm::checkLineup()

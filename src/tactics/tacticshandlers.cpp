@@ -16,6 +16,10 @@ void TSQMainForm::MatchTacBtnClick()
 
 void TSQMainForm::openPlayerConditionals()
 {
-    TPlayCondForm form(this);
-    form.exec();
+    {
+        TPlayCondForm form(this);
+        form.exec();
+    }
+    // Done and Cancel change the grid: the lamps and totals follow, as after every change of the line-up.
+    checkLineup();
 }

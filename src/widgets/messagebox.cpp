@@ -32,7 +32,8 @@ QMessageBox::StandardButton standard(Button b)
     case Abort: return QMessageBox::Abort;
     case Retry: return QMessageBox::Retry;
     case Help: return QMessageBox::Help;
-    case Escape: return QMessageBox::NoButton;
+    case Escape:
+    case Enter: return QMessageBox::NoButton;
     }
     return QMessageBox::Ok;
 }
@@ -50,16 +51,19 @@ Button escapeButton(const QList<Button>& buttons)
 
 QString buttonName(Button b)
 {
-    static const char* names[] = {"OK", "Cancel", "Yes", "No", "Abort", "Retry", "Help", "Escape"};
+    static const char* names[] = {"OK", "Cancel", "Yes", "No", "Abort", "Retry", "Help", "Escape", "Enter"};
     return QString::fromLatin1(names[b]);
 }
 
-Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons)
+Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons,
+            Button defaultButton)
 {
     const QString shownTitle = title.isEmpty() ? QStringLiteral("Squadrant") : title;
+    if (!buttons.contains(defaultButton))
+        defaultButton = buttons.value(0, Ok);
     Hook& h = hook();
     if (h.enabled) {
-        h.shown.append({icon, shownTitle, text, buttons});
+        h.shown.append({icon, shownTitle, text, buttons, defaultButton});
         if (buttons.size() <= 1)
             return buttons.value(0, Ok);
         if (h.answers.isEmpty()) {
@@ -67,7 +71,7 @@ Button show(QWidget* parent, Icon icon, const QString& title, const QString& tex
             return buttons.first();
         }
         const Button answer = h.answers.takeFirst();
-        return answer == Escape ? escapeButton(buttons) : answer;
+        return answer == Escape ? escapeButton(buttons) : answer == Enter ? defaultButton : answer;
     }
 
     QMessageBox box(parent);
@@ -85,7 +89,7 @@ Button show(QWidget* parent, Icon icon, const QString& title, const QString& tex
         set |= standard(b);
     box.setStandardButtons(set);
     if (!buttons.isEmpty()) {
-        box.setDefaultButton(standard(buttons.first()));
+        box.setDefaultButton(standard(defaultButton));
         box.setEscapeButton(standard(escapeButton(buttons)));
     }
     // Room for the whole title in the window manager's title bar, beside its buttons: a small box (a short
@@ -119,9 +123,9 @@ Button error(QWidget* parent, const QString& text, const QList<Button>& buttons)
     return show(parent, Critical, QStringLiteral("Error"), text, buttons);
 }
 
-bool confirm(QWidget* parent, const QString& text)
+bool confirm(QWidget* parent, const QString& text, Button defaultButton)
 {
-    return show(parent, Question, QStringLiteral("Confirm"), text, {Yes, No}) == Yes;
+    return show(parent, Question, QStringLiteral("Confirm"), text, {Yes, No}, defaultButton) == Yes;
 }
 
 void enableTestHook()

@@ -10,9 +10,9 @@ class QWidget;
 
 namespace MessageBox {
 
-// Escape is no button: queued as an answer in tests, it stands for the Escape key, which picks the box's
-// escape button.
-enum Button { Ok, Cancel, Yes, No, Abort, Retry, Help, Escape };
+// Escape and Enter are no buttons: queued as answers in tests, they stand for the Escape key, which picks the
+// box's escape button, and the Enter key, which picks its default button.
+enum Button { Ok, Cancel, Yes, No, Abort, Retry, Help, Escape, Enter };
 enum Icon { NoIcon, Information, Warning, Critical, Question };
 
 struct Shown {
@@ -20,9 +20,12 @@ struct Shown {
     QString title;
     QString text;
     QList<Button> buttons;
+    Button defaultButton; // the one Enter presses
 };
 
-Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons);
+// `defaultButton` is the button Enter presses; left out (or not among `buttons`), it is the first button.
+Button show(QWidget* parent, Icon icon, const QString& title, const QString& text, const QList<Button>& buttons,
+            Button defaultButton = Enter);
 
 // A plain box with an OK button; an empty title shows the program's name, "Squadrant".
 void plain(QWidget* parent, const QString& text, const QString& title = QString());
@@ -30,8 +33,8 @@ void plain(QWidget* parent, const QString& text, const QString& title = QString(
 Button warning(QWidget* parent, const QString& text, const QList<Button>& buttons);
 // An error box with the named buttons, titled "Error".
 Button error(QWidget* parent, const QString& text, const QList<Button>& buttons = {Ok});
-// A confirmation with Yes and No, titled "Confirm"; true only on Yes.
-bool confirm(QWidget* parent, const QString& text);
+// A confirmation with Yes and No, titled "Confirm"; true only on Yes. Enter presses `defaultButton`.
+bool confirm(QWidget* parent, const QString& text, Button defaultButton = Yes);
 
 QString buttonName(Button b);
 

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QTextDocument>
 #include <QVariant>
+#include <algorithm>
 
 QLabel* placeText(const QString& caption, QWidget* parent, int x, int y, const QString& name)
 {
@@ -139,4 +140,72 @@ void onDeleteKey(QListWidget* list, const std::function<void()>& command)
 QString plainHint(const QString& text)
 {
     return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
+
+namespace {
+qint64 area(const QRect& r)
+{
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
+}
+} // namespace
+
+QRect placeSideWindow(const QRect& mainFrame, const QSize& size, const QRect& room, const QList<QRect>& keepClear,
+                      const QSize& smallest)
+{
+    const int gap = 8;
+    const QSize whole = size.boundedTo(room.size());
+    const int top = std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - whole.height()));
+    for (const int x : {mainFrame.right() + 1 + gap, mainFrame.left() - gap - whole.width()}) {
+        const QRect r(QPoint(x, top), whole);
+        if (room.contains(r) && !r.intersects(mainFrame))
+            return r;
+    }
+    // No room beside it: every place (in steps of a few pixels), at the whole size and then at smaller ones
+    // (narrower, lower or both, the larger first); first a place that covers nothing of the main window, then
+    // the one that covers the least of it.
+    const QPoint preferred(mainFrame.right() + 1 + gap, top);
+    const int step = std::max(4, std::max(room.width(), room.height()) / 200);
+    const QSize floor = smallest.boundedTo(whole);
+    auto shrinking = [](int from, int to) {
+        QList<int> out{from};
+        while (out.last() > to)
+            out.append(std::max(to, out.last() * 9 / 10));
+        return out;
+    };
+    QList<QSize> sizes;
+    for (const int w : shrinking(whole.width(), floor.width()))
+        for (const int h : shrinking(whole.height(), floor.height()))
+            sizes.append(QSize(w, h));
+    std::stable_sort(sizes.begin(), sizes.end(), [](const QSize& a, const QSize& b) {
+        return area(QRect(QPoint(), a)) > area(QRect(QPoint(), b));
+    });
+    for (const bool uncoveredOnly : {true, false}) {
+        for (const QSize& s : sizes) {
+            QRect best;
+            qint64 bestCover = -1, bestDistance = 0;
+            for (int y = room.top(); y + s.height() <= room.bottom() + 1; y += step)
+                for (int x = room.left(); x + s.width() <= room.right() + 1; x += step) {
+                    const QRect r(QPoint(x, y), s);
+                    const qint64 cover = area(r & mainFrame);
+                    if (uncoveredOnly && cover > 0)
+                        continue;
+                    if (std::any_of(keepClear.begin(), keepClear.end(),
+                                    [&r](const QRect& k) { return r.intersects(k); }))
+                        continue;
+                    const qint64 distance = qint64(x - preferred.x()) * (x - preferred.x()) +
+                                            qint64(y - preferred.y()) * (y - preferred.y());
+                    if (bestCover < 0 || cover < bestCover || (cover == bestCover && distance < bestDistance)) {
+                        best = r;
+                        bestCover = cover;
+                        bestDistance = distance;
+                    }
+                }
+            if (bestCover >= 0)
+                return best;
+        }
+    }
+    // Nowhere clear of them at all (a screen smaller than the main window): beside it as far as the screen allows.
+    return QRect(
+        QPoint(std::clamp(preferred.x(), room.left(), std::max(room.left(), room.right() + 1 - whole.width())), top),
+        whole);
 }

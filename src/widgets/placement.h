@@ -52,3 +52,11 @@ void onDeleteKey(QListWidget* list, const std::function<void()>& command);
 // A hint (tooltip) that shows its text as it is: Qt takes a hint that looks like markup for rich text, so
 // such a text is escaped.
 QString plainHint(const QString& text);
+
+// Where a side window (the Orders Check, the help) of outer size `size` goes on the screen area `room` beside the
+// main window's frame `mainFrame`: to its right, else to its left, where it covers nothing of it. When the
+// screen has no such room, where it covers the least of the main window and none of `keepClear` (the controls it
+// points at), made smaller when it must be (never below `smallest`); nearest to the right of the main window
+// among equals.
+QRect placeSideWindow(const QRect& mainFrame, const QSize& size, const QRect& room, const QList<QRect>& keepClear,
+                      const QSize& smallest = QSize(240, 160));

@@ -30,7 +30,7 @@ private slots:
     void helpIsOneWindowWithBackForwardAndContents();
     void helpIsWideWithKeyboardAndLampsAndEscapeClosesIt();
     void helpExplainsTheShippedStrategyLetters();
-    void titleStripCloseButtonClosesWithoutAsking();
+    void titleStripCloseButtonAsksAsExitDoes();
     void escapingErrorIsShownAndProgramGoesOn();
 };
 
@@ -384,16 +384,22 @@ void TestMainWindow::helpExplainsTheShippedStrategyLetters()
         QVERIFY2(help.contains("<tr><td>" + name.left(1) + "</td><td>" + name), qPrintable(name));
 }
 
-void TestMainWindow::titleStripCloseButtonClosesWithoutAsking()
+void TestMainWindow::titleStripCloseButtonAsksAsExitDoes()
 {
     Window w;
     w.form->ZipListBox->addItem(w.path("RVR3.txt"));
     QCOMPARE(w.find<QLabel>("CaptionLabel")->text(), QString("Squadrant "));
     QVERIFY(w.form->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(w.find<QToolButton>("MinimiseButton")->isVisible());
+    // Files still listed for the archive: the close button asks as File > Exit does.
+    MessageBox::queueAnswer(MessageBox::No);
     w.find<QToolButton>("CloseButton")->click();
+    QCOMPARE(shownBoxes(), QStringList{"Confirm|Orders not Zipped. Exit Anyway?|Yes,No"});
+    QVERIFY(w.form->isVisible());
+    MessageBox::queueAnswer(MessageBox::Yes);
+    w.find<QToolButton>("CloseButton")->click();
+    QCOMPARE(shownBoxes(), QStringList{"Confirm|Orders not Zipped. Exit Anyway?|Yes,No"});
     QVERIFY(!w.form->isVisible());
-    QVERIFY(shownBoxes().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,7 +1,9 @@
 #include "check/orderscheckform.h"
 #include "tactics/editortestutil.h"
 #include "widgets/widgets.h"
+#include "widgets/placement.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTextDocument>
@@ -66,6 +68,9 @@ private slots:
     void conditionalsEditorShowsSlotHolders();
     void strategiesComeFromTheSettingsFile();
     void anOpenedLineupIsTheSavedOne();
+    void sideWindowPlace_data();
+    void sideWindowPlace();
+    void sideWindowsLeaveTheLineupInSight();
 };
 
 void TestOrdersCheckWindow::commandShowsOneWindowBesideTheMainWindow()
@@ -89,9 +94,12 @@ void TestOrdersCheckWindow::commandShowsOneWindowBesideTheMainWindow()
     QCOMPARE(check->windowTitle(), QString("Orders Check"));
     QCOMPARE(check->windowModality(), Qt::NonModal);
     QVERIFY(!QApplication::activeModalWidget());
-    // Beside the main window as far as the screen allows, level with its top, wholly on the screen.
-    QCOMPARE(check->y(), w.form->frameGeometry().top());
+    // Wholly on the screen; the offscreen screen has no room beside the main window, so the window keeps clear
+    // of the line-up it points at (sideWindowsLeaveTheLineupInSight; level with the top when there is room:
+    // sideWindowPlace).
     QVERIFY(w.form->screen()->availableGeometry().contains(check->geometry()));
+    for (const QRect& k : w.form->sideWindowKeepClear())
+        QVERIFY(!check->frameGeometry().intersects(k));
 
     // The main window goes on taking commands while the check stays open.
     w.openRoster(sample("RVR.ros"));
@@ -483,6 +491,87 @@ void TestOrdersCheckWindow::anOpenedLineupIsTheSavedOne()
     QVERIFY(shownFindings(check).contains("Warning|Line-up|S3"));
     w.place(w.rowOf("Tom Adams"), "GK", "n");
     QVERIFY2(!shownFindings(check).join(' ').contains("S3"), qPrintable(shownFindings(check).join(", ")));
+}
+
+void TestOrdersCheckWindow::sideWindowPlace_data()
+{
+    QTest::addColumn<QRect>("room");
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QList<QRect>>("keepClear");
+    QTest::addColumn<QRect>("at"); // empty: no room beside, judged by what it covers
+    const QSize size(736, 392);
+    QTest::newRow("room to the right") << QRect(0, 0, 1600, 1200) << QRect(50, 100, 799, 600) << QList<QRect>{}
+                                       << QRect(QPoint(857, 100), size);
+    QTest::newRow("room only to the left")
+        << QRect(0, 0, 1600, 1200) << QRect(800, 100, 799, 600) << QList<QRect>{} << QRect(QPoint(56, 100), size);
+    QTest::newRow("main window fills the screen")
+        << QRect(0, 0, 1024, 768) << QRect(0, 0, 1024, 768)
+        << QList<QRect>{QRect(390, 80, 350, 520), QRect(745, 80, 268, 278)} << QRect();
+    QTest::newRow("a little room on each side")
+        << QRect(0, 0, 1024, 768) << QRect(112, 84, 800, 600)
+        << QList<QRect>{QRect(500, 164, 290, 430), QRect(632, 164, 268, 278)} << QRect();
+    QTest::newRow("room below only") << QRect(0, 0, 1280, 1024) << QRect(0, 0, 1280, 560)
+                                     << QList<QRect>{QRect(390, 80, 600, 400), QRect(1000, 80, 268, 278)} << QRect();
+}
+
+void TestOrdersCheckWindow::sideWindowPlace()
+{
+    QFETCH(QRect, room);
+    QFETCH(QRect, main);
+    QFETCH(QList<QRect>, keepClear);
+    QFETCH(QRect, at);
+    const QSize size(736, 392);
+    const QRect placed = placeSideWindow(main, size, room, keepClear);
+    if (!at.isEmpty()) {
+        QCOMPARE(placed, at);
+        return;
+    }
+    QVERIFY(room.contains(placed));
+    for (const QRect& k : keepClear)
+        QVERIFY2(!placed.intersects(k), "covers what it points at");
+    QVERIFY(placed.width() <= size.width() && placed.height() <= size.height());
+    QVERIFY(placed.width() >= 240 && placed.height() >= 160);
+    // It covers less of the main window than the old place beside it, as near as the screen allows.
+    const QRect old(besideMainWindow(main, size, room), size);
+    const QRect cover = placed & main, oldCover = old & main;
+    QVERIFY(qint64(cover.width()) * cover.height() < qint64(oldCover.width()) * oldCover.height());
+}
+
+void TestOrdersCheckWindow::sideWindowsLeaveTheLineupInSight()
+{
+    // The offscreen screen is hardly larger than the main window: no room beside it.
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    const QRect room = w.form->screen()->availableGeometry();
+    QVERIFY(room.right() - w.form->frameGeometry().right() < 400 && w.form->frameGeometry().left() - room.left() < 400);
+    const QList<QRect> keepClear = w.form->sideWindowKeepClear();
+    QCOMPARE(keepClear.size(), 2);
+    QCOMPARE(keepClear.at(1),
+             QRect(w.form->LUOptionsGroupBox->mapToGlobal(QPoint()), w.form->LUOptionsGroupBox->size()));
+    const QPoint playColumn =
+        w.form->RosterStringGrid->mapToGlobal(w.form->RosterStringGrid->cellRect(ColPlay, 3).center());
+    QVERIFY(keepClear.at(0).contains(playColumn));
+    w.action("CheckOrdersMenu")->trigger();
+    w.action("Help1")->trigger();
+    const QList<THelpWindow*> helps = shownHelpWindows();
+    QCOMPARE(helps.size(), 1);
+    for (QWidget* side : {static_cast<QWidget*>(checkWindow(w)), static_cast<QWidget*>(helps.first())}) {
+        QVERIFY(side->isVisible());
+        QVERIFY2(room.contains(side->frameGeometry()), qPrintable(side->objectName()));
+        for (const QRect& k : keepClear)
+            QVERIFY2(!side->frameGeometry().intersects(k),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 covers %6,%7 %8x%9")
+                                    .arg(side->objectName())
+                                    .arg(side->frameGeometry().x())
+                                    .arg(side->frameGeometry().y())
+                                    .arg(side->frameGeometry().width())
+                                    .arg(side->frameGeometry().height())
+                                    .arg(k.x())
+                                    .arg(k.y())
+                                    .arg(k.width())
+                                    .arg(k.height())));
+    }
+    helps.first()->close();
 }
 
 QTEST_MAIN(TestOrdersCheckWindow)

@@ -9,10 +9,12 @@
 #include "testutil.h"
 #include "widgets/titlestrip.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QImage>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -24,6 +26,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
 
 namespace {
 // True when the display has a window manager (the test is run both ways).
@@ -164,6 +169,31 @@ void checkCentred(QWidget* window)
                             .arg(outer.height())));
 }
 
+// The close message of the X desktop (WM_PROTOCOLS / WM_DELETE_WINDOW), as a window manager sends it to the
+// window's client for its close button or Alt+F4, and as a session manager's end of session leads to.
+void sendDeleteWindow(QWidget* window)
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    QVERIFY(x11);
+    xcb_connection_t* c = x11->connection();
+    auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return a;
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window->winId());
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+}
+
 QByteArray options(const QByteArray& lines)
 {
     return "[Options]\r\n" + lines + "\r\n";
@@ -193,6 +223,9 @@ private slots:
     void matchPlanStandsBesideTheMainWindow();
     void tabRoundShowsTheRingOnTheScreen_data();
     void tabRoundShowsTheRingOnTheScreen();
+    void windowManagerCloseAndSessionEndAsk_data();
+    void windowManagerCloseAndSessionEndAsk();
+    void sideWindowsOnACrowdedScreen();
 };
 
 void TestDesktop::initTestCase()
@@ -448,12 +481,106 @@ void TestDesktop::titleStripMovesMinimisesAndCloses()
         settle(w.form.get());
     }
 
-    // The close button closes as a frame's close box does: no question, even with files waiting to be zipped.
+    // The close button asks, as every way out does, while files wait to be zipped: No stays, Yes ends.
     w.form->ZipListBox->addItem("RVR3.txt");
     auto* close = w.find<QToolButton>("CloseButton");
+    MessageBox::queueAnswer(MessageBox::No);
+    click(close->mapToGlobal(close->rect().center()));
+    QStringList asked;
+    QTRY_VERIFY(!(asked += shownBoxes()).isEmpty());
+    QCOMPARE(asked, QStringList{"Confirm|Orders not Zipped. Exit Anyway?|Yes,No"});
+    QVERIFY(w.form->isVisible());
+    MessageBox::queueAnswer(MessageBox::Yes);
     click(close->mapToGlobal(close->rect().center()));
     QTRY_VERIFY(!w.form->isVisible());
-    QVERIFY(shownBoxes().isEmpty());
+    QCOMPARE(shownBoxes(), QStringList{"Confirm|Orders not Zipped. Exit Anyway?|Yes,No"});
+}
+
+void TestDesktop::windowManagerCloseAndSessionEndAsk_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("window manager's close (Alt+F4)") << "window manager";
+    QTest::newRow("window manager's close (WM_DELETE_WINDOW)") << "delete window";
+    QTest::newRow("end of the desktop session") << "session end";
+}
+
+void TestDesktop::windowManagerCloseAndSessionEndAsk()
+{
+    QFETCH(QString, way);
+    if (way == "window manager" && !withWindowManager())
+        QSKIP("only a window manager closes a window on Alt+F4");
+    Window w;
+    settle(w.form.get());
+    w.form->addToZipList(w.path("RVR3.txt"));
+    auto closeOnce = [&] {
+        if (way == "window manager") {
+            w.form->activateWindow();
+            QTRY_VERIFY(w.form->isActiveWindow());
+            xdotool({"key", "--clearmodifiers", "alt+F4"});
+        } else if (way == "delete window") {
+            sendDeleteWindow(w.form.get());
+        } else {
+            w.form->endOfSession();
+        }
+    };
+    // The real box: Enter and Escape keep the program open (No is the default), Yes ends it.
+    MessageBox::disableTestHook();
+    const auto hookBack = qScopeGuard([] { MessageBox::enableTestHook(); });
+    for (const QString key : {"Return", "Escape", "y"}) {
+        bool asked = false;
+        whenModal([&](QWidget* box) {
+            QVERIFY(QTest::qWaitForWindowExposed(box));
+            auto* message = qobject_cast<QMessageBox*>(box);
+            QVERIFY(message);
+            QCOMPARE(message->text(), QString("Orders not Zipped. Exit Anyway?"));
+            QCOMPARE(message->defaultButton(), message->button(QMessageBox::No));
+            QTRY_VERIFY(box->isActiveWindow());
+            xdotool({"key", "--clearmodifiers", key == "y" ? "alt+y" : key});
+            asked = true;
+        });
+        closeOnce();
+        QTRY_VERIFY(asked);
+        if (key == "y")
+            QTRY_VERIFY(!w.form->isVisible());
+        else {
+            QTest::qWait(200);
+            QVERIFY2(w.form->isVisible(), qPrintable(key));
+        }
+    }
+}
+
+void TestDesktop::sideWindowsOnACrowdedScreen()
+{
+    // The largest size on a screen with no room beside it: the Orders Check and the help keep clear of the
+    // line-up columns and the options they point at.
+    Window w(options("ScreenRes=999\r\nXRes=1500\r\nYRes=1100"));
+    settle(w.form.get());
+    w.openRoster(sample("RVR.ros"));
+    const QRect room = w.form->screen()->availableGeometry();
+    const QList<QRect> keepClear = w.form->sideWindowKeepClear();
+    w.action("CheckOrdersMenu")->trigger();
+    auto* check = w.find<QWidget>("OrdersCheckForm");
+    settle(check);
+    w.action("Help1")->trigger();
+    const QList<THelpWindow*> helps = shownHelpWindows();
+    QCOMPARE(helps.size(), 1);
+    settle(helps.first());
+    for (QWidget* side : {check, static_cast<QWidget*>(helps.first())}) {
+        const QRect at = side->frameGeometry();
+        const QString where = QStringLiteral("%1 at %2,%3 %4x%5 (minimum %6x%7)")
+                                  .arg(side->objectName())
+                                  .arg(at.x())
+                                  .arg(at.y())
+                                  .arg(at.width())
+                                  .arg(at.height())
+                                  .arg(side->minimumSizeHint().width())
+                                  .arg(side->minimumSizeHint().height());
+        QVERIFY2(room.contains(at), qPrintable(where));
+        for (const QRect& k : keepClear)
+            QVERIFY2(!at.intersects(k), qPrintable(where));
+    }
+    helps.first()->close();
+    check->close();
 }
 
 void TestDesktop::aboutBoxIsCentred()

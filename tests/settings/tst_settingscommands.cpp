@@ -30,6 +30,8 @@ private slots:
     void directoryIsStoredWithOneSeparator_data();
     void directoryIsStoredWithOneSeparator();
     void directoryShowsHomeWhenNoneIsStored();
+    void directoryTakesATypedFolder_data();
+    void directoryTakesATypedFolder();
     void settingsFileThatCannotBeWritten();
     void failedWriteLeavesTheFileAndGoesOn_data();
     void failedWriteLeavesTheFileAndGoesOn();
@@ -225,7 +227,7 @@ void TestSettingsCommands::directoryIsStoredWithOneSeparator()
     whenModal([](QWidget* dialog) {
         auto* dlg = qobject_cast<TWorkDirDlg*>(dialog);
         QCOMPARE(dlg->windowTitle(), QString("Change Working Directoy"));
-        QVERIFY(dlg->DirectoryEdit1->isReadOnly());
+        QVERIFY(!dlg->DirectoryEdit1->isReadOnly()); // a path may be typed as well as chosen
         dlg->BrowseBtn->click();
         dlg->OKBtn->click();
     });
@@ -238,6 +240,60 @@ void TestSettingsCommands::directoryIsStoredWithOneSeparator()
     w.action("MenuSelectDirectory")->trigger();
     QVERIFY(iniText(w).contains("WorkingDir=" + stored + "\r\n"));
     QVERIFY(!iniText(w).contains("WorkingDir=" + stored + "/"));
+}
+
+void TestSettingsCommands::directoryTakesATypedFolder_data()
+{
+    QTest::addColumn<QString>("typed");   // "<dir>" stands for the scratch folder
+    QTest::addColumn<QString>("message"); // empty: the folder is taken
+    QTest::newRow("existing folder") << "<dir>/orders" << QString();
+    QTest::newRow("existing folder with separator") << "<dir>/orders/" << QString();
+    QTest::newRow("missing folder") << "<dir>/nowhere"
+                                    << "\"<dir>/nowhere\" is not a folder. Type the path of an existing folder, or "
+                                       "choose one with the \"...\" button.";
+    QTest::newRow("a file") << "<dir>/squadrant.INI"
+                            << "\"<dir>/squadrant.INI\" is not a folder. Type the path of an existing folder, or "
+                               "choose one with the \"...\" button.";
+    QTest::newRow("nothing") << ""
+                             << "No folder is given. Type the path of an existing folder, or choose one with the "
+                                "\"...\" button.";
+}
+
+void TestSettingsCommands::directoryTakesATypedFolder()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Window w(kTacticsOnly);
+    QVERIFY(QDir(w.dir.path()).mkdir("orders"));
+    typed.replace("<dir>", w.dir.path());
+    message.replace("<dir>", w.dir.path());
+    bool stayedOpen = false;
+    whenModal([&](QWidget* dialog) {
+        auto* dlg = qobject_cast<TWorkDirDlg*>(dialog);
+        QVERIFY(dlg);
+        // Typed as the manager types it, then Enter (OK is the default button).
+        dlg->DirectoryEdit1->setFocus();
+        dlg->DirectoryEdit1->selectAll();
+        QTest::keyClick(dlg->DirectoryEdit1, Qt::Key_Backspace);
+        QTest::keyClicks(dlg->DirectoryEdit1, typed);
+        QTest::keyClick(dlg->DirectoryEdit1, Qt::Key_Return);
+        stayedOpen = dlg->isVisible();
+        if (stayedOpen)
+            dlg->CancelBtn->click();
+    });
+    w.action("MenuSelectDirectory")->trigger();
+    if (message.isEmpty()) {
+        QVERIFY(shownBoxes().isEmpty());
+        QVERIFY(!stayedOpen);
+        const QString stored = w.dir.path() + "/orders/";
+        QCOMPARE(w.form->WorkDir, stored);
+        QVERIFY(iniText(w).contains("WorkingDir=" + stored + "\r\n"));
+    } else {
+        QCOMPARE(shownBoxes(), QStringList{"Change Working Directoy|" + message + "|OK"});
+        QVERIFY(stayedOpen);
+        QCOMPARE(w.form->WorkDir, QString());
+        QCOMPARE(readBytes(w.iniPath), kTacticsOnly);
+    }
 }
 
 void TestSettingsCommands::directoryShowsHomeWhenNoneIsStored()

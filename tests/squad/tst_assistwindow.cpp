@@ -1,3 +1,5 @@
+#include "check/orderscheck.h"
+#include "check/orderscheckform.h"
 #include "lineup/lineuptestutil.h"
 #include "squad/lineupassist.h"
 #include "squad/lineupassistform.h"
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 // Runs `steps` in the assistant that Ctrl+L opens, and returns once it has closed.
@@ -49,6 +52,37 @@ void verifyTotalsFollowTheGrid(Window& w)
     }
 }
 
+// The lamps the checker lights for the grid as it stands.
+void verifyLampsFollowTheGrid(Window& w)
+{
+    const CheckResult r = checkLineup(w.form->squadTable(), w.form->TeamTactic);
+    const QList<std::pair<const char*, bool>> lamps = {
+        {"valGKLed", r.gk},      {"valSWLed", r.sw},  {"valDFLed", r.df},
+        {"valMFLed", r.mf},      {"valFWLed", r.fw},  {"starting11Led", r.starting11},
+        {"subsLed", r.fiveSubs}, {"MF21Led", r.mf21}, {"FW21Led", r.fw21 != FwLamp::Off}};
+    for (const auto& [name, lit] : lamps)
+        QVERIFY2(w.find<TLed>(name)->isLit() == lit, name);
+    if (r.fw21 != FwLamp::Off)
+        QCOMPARE(w.find<TLed>("FW21Led")->color(), r.fw21 == FwLamp::Green ? QColor(0, 170, 0) : QColor(220, 0, 0));
+}
+
+// Lamps, totals and the open Orders Check all show the orders as they stand.
+void verifyShownAgreesWithTheOrders(Window& w)
+{
+    verifyTotalsFollowTheGrid(w);
+    verifyLampsFollowTheGrid(w);
+    if (w.form->OrdersCheckForm) {
+        auto* list = w.form->OrdersCheckForm->findChild<QTreeWidget*>("FindingsList");
+        QVERIFY(list);
+        QStringList shown, fresh;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            shown << list->topLevelItem(i)->text(2);
+        for (const Finding& f : w.form->checkOrders())
+            fresh << f.sentence;
+        QCOMPARE(shown, fresh);
+    }
+}
+
 const QStringList kAllLamps = {"FW21Led",  "MF21Led",  "starting11Led", "subsLed", "valDFLed",
                                "valFWLed", "valGKLed", "valMFLed",      "valSWLed"};
 } // namespace
@@ -63,6 +97,9 @@ private slots:
     void keptAndLeftOutPlayers();
     void aFormationAndNoLegalLineup();
     void cancelChangesNothing();
+    void choicesAreKeptWhileTheRosterStays_data();
+    void choicesAreKeptWhileTheRosterStays();
+    void choicesOfAnotherRosterAreNotCarriedOver();
     void undoRedoEachKindOfStep_data();
     void undoRedoEachKindOfStep();
     void undoShortcutsAndNotSteps();
@@ -126,9 +163,10 @@ void TestAssistWindow::commandAndDialogAsTheManagerSeesThem()
         QVERIFY(f->KeepPlacedCheck->isChecked());
         QCOMPARE(f->FillSubsCheck->text(), QString("Fill the empty substitute slots"));
         QVERIFY(f->FillSubsCheck->isChecked());
+        // Each player with his roster position and SL beside the name.
         QStringList names;
         for (int r = 1; r < w.form->RosterStringGrid->rowCount(); ++r)
-            names << w.cell(ColName, r);
+            names << w.cell(ColName, r) + "  " + w.cell(ColPos, r) + "  " + w.cell(ColSL, r);
         QCOMPARE(Window::items(f->LeaveOutList), names);
         for (int i = 0; i < f->LeaveOutList->count(); ++i)
             QCOMPARE(f->LeaveOutList->item(i)->checkState(), Qt::Unchecked);
@@ -212,7 +250,7 @@ void TestAssistWindow::keptAndLeftOutPlayers()
     withAssistant(w, [&](TLineupAssistForm* f) {
         QVERIFY(Window::items(f->AssistResultList).join('\n').contains("Chris Doyle"));
         QListWidgetItem* item = f->LeaveOutList->item(doyle - 1);
-        QCOMPARE(item->text(), QString("Chris Doyle"));
+        QCOMPARE(item->text(), "Chris Doyle  " + w.cell(ColPos, doyle) + "  " + w.cell(ColSL, doyle));
         f->LeaveOutList->setFocus();
         f->LeaveOutList->setCurrentItem(item);
         QTest::keyClick(f->LeaveOutList, Qt::Key_Space); // ticked by keyboard
@@ -276,14 +314,105 @@ void TestAssistWindow::cancelChangesNothing()
     QCOMPARE(w.cell(ColPlay, w.rowOf("Tom Adams")), QString());
 }
 
+void TestAssistWindow::choicesAreKeptWhileTheRosterStays_data()
+{
+    QTest::addColumn<QString>("closedBy");
+    QTest::addColumn<QString>("between"); // what happens before the next opening
+    QTest::addColumn<bool>("kept");
+    for (const char* closedBy : {"Apply", "Cancel", "Escape"}) {
+        QTest::addRow("%s, nothing between", closedBy) << closedBy << "" << true;
+        QTest::addRow("%s, a player placed", closedBy) << closedBy << "place" << true;
+        QTest::addRow("%s, New Lineup", closedBy) << closedBy << "New Lineup" << false;
+        QTest::addRow("%s, a roster read", closedBy) << closedBy << "roster" << false;
+    }
+}
+
+void TestAssistWindow::choicesAreKeptWhileTheRosterStays()
+{
+    QFETCH(QString, closedBy);
+    QFETCH(QString, between);
+    QFETCH(bool, kept);
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    const int doyle = w.rowOf("Chris Doyle");
+    const QString formation = "SW1 DF3 MF4 FW2";
+    withAssistant(w, [&](TLineupAssistForm* f) {
+        f->FormationBox->setCurrentIndex(f->FormationBox->findText(formation));
+        f->KeepPlacedCheck->click();
+        f->FillSubsCheck->click();
+        f->LeaveOutList->item(doyle - 1)->setCheckState(Qt::Checked);
+        if (closedBy == "Apply")
+            f->AssistApplyBtn->click();
+        else if (closedBy == "Cancel")
+            f->AssistCancelBtn->click();
+        else
+            QTest::keyClick(f, Qt::Key_Escape);
+    });
+    if (between == "place")
+        w.place(w.rowOf("Tom Adams"), "GK");
+    else if (between == "New Lineup")
+        w.action("NewLineupMenu")->trigger();
+    else if (between == "roster")
+        w.openRoster(sample("RVR.ros")); // the same file read again is a fresh start too
+    shownBoxes();
+    withAssistant(w, [&](TLineupAssistForm* f) {
+        QCOMPARE(f->FormationBox->currentText(), kept ? formation : QString("Best"));
+        QCOMPARE(f->KeepPlacedCheck->isChecked(), !kept);
+        QCOMPARE(f->FillSubsCheck->isChecked(), !kept);
+        QStringList ticked;
+        for (int i = 0; i < f->LeaveOutList->count(); ++i)
+            if (f->LeaveOutList->item(i)->checkState() == Qt::Checked)
+                ticked << f->LeaveOutList->item(i)->text().section("  ", 0, 0);
+        QCOMPARE(ticked, kept ? QStringList{"Chris Doyle"} : QStringList());
+        // The proposal is the one for the options shown.
+        QCOMPARE(!Window::items(f->AssistResultList).join('\n').contains("Chris Doyle"), kept);
+        f->AssistCancelBtn->click();
+    });
+}
+
+void TestAssistWindow::choicesOfAnotherRosterAreNotCarriedOver()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    w.openRoster(sample("MSC.ros"));
+    withAssistant(w, [](TLineupAssistForm* f) {
+        f->KeepPlacedCheck->click();
+        f->LeaveOutList->item(0)->setCheckState(Qt::Checked);
+        f->AssistCancelBtn->click();
+    });
+    w.action("UndoMenu")->trigger(); // back to the RVR squad, without reading a roster
+    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+    withAssistant(w, [](TLineupAssistForm* f) {
+        QVERIFY(f->KeepPlacedCheck->isChecked());
+        QCOMPARE(f->LeaveOutList->item(0)->checkState(), Qt::Unchecked);
+        f->AssistCancelBtn->click();
+    });
+}
+
 void TestAssistWindow::undoRedoEachKindOfStep_data()
 {
     QTest::addColumn<QString>("step");
-    for (const char* s :
-         {"pop-up choice", "keyboard choice", "Delete key", "substitute slot", "conditionals Done",
-          "conditionals Cancel", "team tactics Save & Exit", "trainee", "trainee removed", "coach", "penalty taker",
-          "home bonus", "match", "New Lineup", "Open Lineup", "roster", "opponent", "assistant"})
-        QTest::newRow(s) << QString(s);
+    QTest::addColumn<QString>("name"); // as the Edit menu names it; %1 stands for the name in row 5
+    const std::pair<const char*, const char*> steps[] = {{"pop-up choice", "Choose MF for Max Weber"},
+                                                         {"keyboard choice", "Choose MF for Max Weber"},
+                                                         {"Delete key", "Remove coach"},
+                                                         {"substitute slot", "Choose S4 for Jürgen Klöse"},
+                                                         {"conditionals Done", "Conditionals for %1"},
+                                                         {"conditionals Cancel", "Conditionals for %1"},
+                                                         {"team tactics Save & Exit", "Team Tactics"},
+                                                         {"trainee", "Choose trainee"},
+                                                         {"trainee removed", "Remove trainee"},
+                                                         {"coach", "Choose coach"},
+                                                         {"penalty taker", "Choose penalty taker"},
+                                                         {"home bonus", "Choose home bonus"},
+                                                         {"match", "Choose match"},
+                                                         {"New Lineup", "New Lineup"},
+                                                         {"Open Lineup", "Open Lineup"},
+                                                         {"roster", "Open Roster"},
+                                                         {"opponent", "Choose opponent"},
+                                                         {"assistant", "Apply suggestion"}};
+    for (const auto& [step, name] : steps)
+        QTest::newRow(step) << QString(step) << QString::fromUtf8(name);
 }
 
 void TestAssistWindow::undoRedoEachKindOfStep()
@@ -295,6 +424,11 @@ void TestAssistWindow::undoRedoEachKindOfStep()
     setFixtureTactics(w);
     w.form->setCell(ColConditionals, 5, ",,T,>=,60,G,<,0,S1,FW" + QString(16, ','));
     w.form->guard([] {}); // what the fixture set directly is a step of its own
+    QFETCH(QString, name);
+    name.replace("%1", w.cell(ColName, 5));
+    // The Orders Check is open throughout: it follows every command as the lamps and totals do.
+    w.action("CheckOrdersMenu")->trigger();
+    QApplication::setActiveWindow(w.form.get());
     const LineupState before = w.form->lineupState();
     const int row = w.rowOf("Max Weber");
     if (step == "pop-up choice")
@@ -357,19 +491,25 @@ void TestAssistWindow::undoRedoEachKindOfStep()
     shownBoxes();
     const LineupState after = w.form->lineupState();
     QVERIFY2(!(after == before), "the step changed nothing");
+    verifyShownAgreesWithTheOrders(w);
     QVERIFY(w.action("UndoMenu")->isEnabled());
     QVERIFY(!w.action("RedoMenu")->isEnabled());
+    // The Edit menu names the step it will take back, and then the one it will do again.
+    QCOMPARE(w.action("UndoMenu")->text(), "&Undo " + QString(name).replace('&', "&&"));
+    QCOMPARE(w.action("RedoMenu")->text(), QString("&Redo"));
 
     w.action("UndoMenu")->trigger();
     QCOMPARE(w.form->squadTable(), before.grid);
     QVERIFY(w.form->lineupState() == before);
-    verifyTotalsFollowTheGrid(w);
+    verifyShownAgreesWithTheOrders(w);
     QVERIFY(w.action("RedoMenu")->isEnabled());
+    QCOMPARE(w.action("RedoMenu")->text(), "&Redo " + QString(name).replace('&', "&&"));
     w.action("RedoMenu")->trigger();
     QCOMPARE(w.form->squadTable(), after.grid);
     QVERIFY(w.form->lineupState() == after);
-    verifyTotalsFollowTheGrid(w);
+    verifyShownAgreesWithTheOrders(w);
     QVERIFY(!w.action("RedoMenu")->isEnabled());
+    QCOMPARE(w.action("UndoMenu")->text(), "&Undo " + QString(name).replace('&', "&&"));
     // What the manager sees follows the state: names, lists, options, the opponent.
     QCOMPARE(w.form->AbbLabel->text(), after.abbreviation);
     QCOMPARE(Window::items(w.form->TPListBox), after.trained);

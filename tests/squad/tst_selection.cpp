@@ -46,6 +46,7 @@ private slots:
     void traineesAndCoaches();
     void newLineup_data();
     void newLineup();
+    void subsMenuShowsWhoHoldsEachSlot();
 };
 
 void TestSelection::popupMenusAsTheManagerSeesThem()
@@ -146,7 +147,8 @@ void TestSelection::lampsAndTotalsFollowEveryChange()
 {
     Window w;
     w.openRoster(sample("RVR.ros"));
-    QCOMPARE(lamps(w), QString());
+    // The roster read is checked too: with nobody placed, only the sweeper rule (at most one) is met.
+    QCOMPARE(lamps(w), QString("SW"));
     w.place(1, "GK");
     QCOMPARE(lamps(w), QString("GK SW"));
     buildFullLineup(w);
@@ -259,7 +261,44 @@ void TestSelection::newLineup()
     QCOMPARE(w.form->ChooseOppButton->text(), QString("None"));
     QCOMPARE(w.form->PressMemo->toPlainText(), QString("kept"));
     QCOMPARE(w.form->ZipListBox->count(), 1);
-    QCOMPARE(lamps(w), lit); // the checker does not run
+    // The checker runs: the lamps and totals show the empty line-up, not the one before.
+    QVERIFY(lit != "SW");
+    QCOMPARE(lamps(w), QString("SW"));
+    for (int c = 1; c <= 6; ++c) {
+        QCOMPARE(w.form->LineupTotGrid->cellText(c, 1), QString("0"));
+        QCOMPARE(w.form->LineupTotGrid->cellText(c, 2), QString("0"));
+    }
+}
+
+void TestSelection::subsMenuShowsWhoHoldsEachSlot()
+{
+    Window w;
+    w.openRoster(sample("RVR.ros"));
+    const int dov = w.rowOf("Chris Doyle"), owen = w.rowOf("Owen Hughes");
+    w.makeSub(dov, 2);
+    w.makeSub(owen, 5);
+    // The menu as it opens on another player's Subs cell: each slot's holder beside its caption, in the
+    // shortcut column; the captions themselves stay "S 1" .. "S 5" and choosing still fills the slot.
+    w.clickGrid(w.rowOf("Tom Adams"), ColSubs);
+    QVERIFY(w.form->SubPopup->isVisible());
+    QStringList texts, captions;
+    for (int k = 1; k <= 5; ++k) {
+        texts << w.action(QString("popSub%1").arg(k))->text();
+        captions << w.action(QString("popSub%1").arg(k))->iconText();
+    }
+    QCOMPARE(texts, (QStringList{"S &1", "S &2\tChris Doyle", "S &3", "S &4", "S &5\tOwen Hughes"}));
+    QCOMPARE(captions, (QStringList{"S 1", "S 2", "S 3", "S 4", "S 5"}));
+    w.action("popSub3")->trigger();
+    w.form->SubPopup->hide();
+    QCOMPARE(w.cell(ColSubs, w.rowOf("Tom Adams")), QString("S3"));
+    // Opened again, it follows the change.
+    w.clickGrid(dov, ColSubs);
+    QCOMPARE(w.action("popSub3")->text(), QString("S &3\tTom Adams"));
+    w.action("subDeselect")->trigger();
+    w.form->SubPopup->hide();
+    w.clickGrid(owen, ColSubs);
+    QCOMPARE(w.action("popSub2")->text(), QString("S &2"));
+    w.form->SubPopup->hide();
 }
 
 QTEST_MAIN(TestSelection)
