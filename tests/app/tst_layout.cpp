@@ -307,48 +307,50 @@ void TestLayout::topStripControlsDoNotOverlap()
         if (b->isVisible() && !w.form->ToolBar1->rect().contains(b->geometry()))
             wrong << b->objectName() + " is cut by the tool bar";
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
-    void TestLayout::viewerShowsEveryStarterAtEverySize_data()
-    {
-        QTest::addColumn<QSize>("outer");
-        for (const QSize size : {QSize(680, 480), QSize(796, 512), QSize(799, 600), QSize(1020, 680), QSize(900, 700),
-                                 QSize(1400, 1000), QSize(700, 520)})
-            QTest::addRow("%dx%d", size.width(), size.height()) << size;
-    }
+}
 
-    void TestLayout::viewerShowsEveryStarterAtEverySize()
-    {
-        QFETCH(QSize, outer);
-        Window w;
-        w.useWorkDir();
-        for (const char* name : {"RVR.ros", "RVR3.txt"})
-            writeBytes(w.path(name), readBytes(sample(name)));
-        FileDialog::queueAnswer(w.path("RVR3.txt"));
-        w.form->OpenLineupMenu->trigger();
-        w.form->MainPageControl->setCurrentWidget(w.form->LineupSheet);
-        w.form->setOuterSize(outer.width(), outer.height());
-        settle();
-        w.form->layOutMainWindow();
-        settle();
-        // Every line wholly inside the list's visible part, above a scroll bar a long line may bring; the lists
-        // stay inside the page, one below the other.
-        for (QListWidget* list : {w.form->StartersListBox, w.form->SubsListBox}) {
-            QCOMPARE(list->count(), list == w.form->StartersListBox ? 11 : 5);
-            list->scrollToTop();
-            const QRect shown = list->viewport()->rect();
-            for (int i = 0; i < list->count(); ++i)
-                QVERIFY2(list->visualItemRect(list->item(i)).top() >= shown.top() &&
-                             list->visualItemRect(list->item(i)).bottom() <= shown.bottom(),
-                         qPrintable(QStringLiteral("%1 line %2 of %3 is cut: %4 in %5")
-                                        .arg(list->objectName())
-                                        .arg(i + 1)
-                                        .arg(list->count())
-                                        .arg(list->visualItemRect(list->item(i)).bottom())
-                                        .arg(shown.bottom())));
-            QVERIFY(w.form->LineupSheet->rect().contains(list->geometry()));
-        }
-        QVERIFY(w.form->StartersListBox->geometry().bottom() < w.form->SubstitutesLabel->geometry().top());
-        QVERIFY(w.form->SubstitutesLabel->geometry().bottom() < w.form->SubsListBox->geometry().top());
-    }
+void TestLayout::viewerShowsEveryStarterAtEverySize_data()
+{
+    QTest::addColumn<QSize>("outer");
+    for (const QSize size : {QSize(680, 480), QSize(796, 512), QSize(799, 600), QSize(1020, 680), QSize(900, 700),
+                             QSize(1400, 1000), QSize(700, 520)})
+        QTest::addRow("%dx%d", size.width(), size.height()) << size;
+}
 
-    QTEST_MAIN(TestLayout)
+void TestLayout::viewerShowsEveryStarterAtEverySize()
+{
+    QFETCH(QSize, outer);
+    Window w;
+    w.useWorkDir();
+    for (const char* name : {"RVR.ros", "RVR3.txt"})
+        writeBytes(w.path(name), readBytes(sample(name)));
+    FileDialog::queueAnswer(w.path("RVR3.txt"));
+    w.form->OpenLineupMenu->trigger();
+    w.form->MainPageControl->setCurrentWidget(w.form->LineupSheet);
+    w.form->setOuterSize(outer.width(), outer.height());
+    settle();
+    w.form->layOutMainWindow();
+    settle();
+    // Every line wholly inside the list's visible part, above a scroll bar a long line may bring; the lists
+    // stay inside the page, one below the other.
+    for (QListWidget* list : {w.form->StartersListBox, w.form->SubsListBox}) {
+        QCOMPARE(list->count(), list == w.form->StartersListBox ? 11 : 5);
+        list->scrollToTop();
+        const QRect shown = list->viewport()->rect();
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY2(list->visualItemRect(list->item(i)).top() >= shown.top() &&
+                         list->visualItemRect(list->item(i)).bottom() <= shown.bottom(),
+                     qPrintable(QStringLiteral("%1 line %2 of %3 is cut: %4 in %5")
+                                    .arg(list->objectName())
+                                    .arg(i + 1)
+                                    .arg(list->count())
+                                    .arg(list->visualItemRect(list->item(i)).bottom())
+                                    .arg(shown.bottom())));
+        QVERIFY(w.form->LineupSheet->rect().contains(list->geometry()));
+    }
+    QVERIFY(w.form->StartersListBox->geometry().bottom() < w.form->SubstitutesLabel->geometry().top());
+    QVERIFY(w.form->SubstitutesLabel->geometry().bottom() < w.form->SubsListBox->geometry().top());
+}
+
+QTEST_MAIN(TestLayout)
 #include "tst_layout.moc"
