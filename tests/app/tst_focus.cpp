@@ -111,6 +111,9 @@ void TestFocus::everyTabStopIsSeenWithItsRing_data()
         << "PlayCondForm" << 1 << QStringList{"CTacValA1", "MP1Combo"} << QStringList{};
     QTest::newRow("assistant") << "LineupAssistForm" << 0 << QStringList{} << QStringList{};
     QTest::newRow("orders check") << "OrdersCheckForm" << 0 << QStringList{"FindingsList", "CloseBtn"} << QStringList{};
+    QTest::newRow("match plan") << "MatchPlanForm" << 0
+                                << QStringList{"ScoreBox", "PlanEventsList", "SavePlanBtn", "CloseBtn"}
+                                << QStringList{};
     QTest::newRow("season length") << "SeasonLengthForm" << 0 << QStringList{"MatchNumEdit", "DoneBtn"}
                                    << QStringList{};
     QTest::newRow("home bonus") << "HBRangeDlg" << 0 << QStringList{} << QStringList{};
@@ -144,6 +147,11 @@ void TestFocus::everyTabStopIsSeenWithItsRing()
         auto* check = w.find<TOrdersCheckForm>("OrdersCheckForm");
         stops = checkRound(check);
         check->close();
+    } else if (window == "MatchPlanForm") {
+        w.action("MatchPlanMenu")->trigger();
+        auto* plan = w.find<QWidget>("MatchPlanForm");
+        stops = checkRound(plan);
+        plan->close();
     } else if (window == "HelpWindow") {
         w.action("Help1")->trigger();
         THelpWindow* help = shownHelpWindows().value(0);
@@ -222,21 +230,26 @@ void TestFocus::lampsSayTheirRuleAndState_data()
     QTest::addColumn<QStringList>("placed"); // "row position" or "row S<slot>"
     QTest::addColumn<QString>("lamp");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("before any check") << QStringList{} << "valGKLed"
-                                      << "Goalkeeper: exactly 1 must start. Now: not checked yet.";
+    QTest::addColumn<bool>("roster"); // a roster is read first
+    QTest::newRow("before any roster") << QStringList{} << "valGKLed"
+                                       << "Goalkeeper: exactly 1 must start. Now: not checked yet." << false;
+    // Reading a roster checks the line-up it leaves.
+    QTest::newRow("roster just read") << QStringList{} << "valGKLed"
+                                      << "Goalkeeper: exactly 1 must start. Now: 0." << true;
     QTest::newRow("no goalkeeper") << QStringList{"3 DF"} << "valGKLed"
-                                   << "Goalkeeper: exactly 1 must start. Now: 0.";
+                                   << "Goalkeeper: exactly 1 must start. Now: 0." << true;
     QTest::newRow("one goalkeeper") << QStringList{"1 GK"} << "valGKLed"
-                                    << "Goalkeeper: exactly 1 must start. Now: 1.";
+                                    << "Goalkeeper: exactly 1 must start. Now: 1." << true;
     QTest::newRow("two sweepers") << QStringList{"2 SW", "3 SW"} << "valSWLed"
-                                  << "Sweeper: at most 1 may start. Now: 2.";
+                                  << "Sweeper: at most 1 may start. Now: 2." << true;
     QTest::newRow("defenders") << QStringList{"3 DF"} << "valDFLed"
-                               << "Defenders: 2 to 5 must start. Now: 1.";
+                               << "Defenders: 2 to 5 must start. Now: 1." << true;
     QTest::newRow("starters") << QStringList{"1 GK", "3 DF"} << "starting11Led"
-                              << "Starting 11: exactly 11 players must start. Now: 2.";
+                              << "Starting 11: exactly 11 players must start. Now: 2." << true;
     QTest::newRow("substitutes") << QStringList{"4 S2", "5 S5"} << "subsLed"
                                  << "Five Subs: exactly 5 substitutes must hold the slots S1 to S5. Now: 2, in S2, "
-                                    "S5.";
+                                    "S5."
+                                 << true;
 }
 
 void TestFocus::lampsSayTheirRuleAndState()
@@ -244,8 +257,10 @@ void TestFocus::lampsSayTheirRuleAndState()
     QFETCH(QStringList, placed);
     QFETCH(QString, lamp);
     QFETCH(QString, hint);
+    QFETCH(bool, roster);
     Window w;
-    w.openRoster(sample("RVR.ros"));
+    if (roster)
+        w.openRoster(sample("RVR.ros"));
     for (const QString& p : placed) {
         const int row = p.section(' ', 0, 0).toInt();
         const QString what = p.section(' ', 1);
