@@ -3,6 +3,7 @@
 #include "Formsizeunit.h"
 #include "aboutbox.h"
 #include "base/errors.h"
+#include "check/matchplanform.h"
 #include "check/orderscheck.h"
 #include "check/orderscheckform.h"
 #include "helpwindow.h"
@@ -840,6 +841,8 @@ void TSQMainForm::closeEvent(QCloseEvent* event)
     // The side windows go with the main window, so that the program ends.
     if (OrdersCheckForm)
         OrdersCheckForm->close();
+    if (MatchPlanForm)
+        MatchPlanForm->close();
     if (THelpWindow* help = THelpWindow::instance())
         help->close();
 }

@@ -254,6 +254,9 @@ public:
     // What a side window (the Orders Check, the help) must never cover, in screen coordinates: the squad grid's
     // line-up columns (Play to Conditionals) and the Lineup Options box.
     QList<QRect> sideWindowKeepClear() const;
+    // Places a side window (the Orders Check, the Match Plan) beside the main window, or where it covers the
+    // least of it and none of sideWindowKeepClear().
+    void placeSideWindowBeside(QWidget* side);
     QList<Finding> checkOrders() const;
     // Takes the manager to the place of a finding.
     void goToFinding(const Finding& finding);

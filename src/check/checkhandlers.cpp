@@ -23,13 +23,7 @@ void TSQMainForm::CheckOrdersMenuClick()
 {
     if (!OrdersCheckForm) {
         OrdersCheckForm = new TOrdersCheckForm(this);
-        // The window manager's frame is not known before the window is shown: allow for one.
-        const QSize frame(16, 32);
-        const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
-        const QRect at = placeSideWindow(frameGeometry(), OrdersCheckForm->size() + frame, room, sideWindowKeepClear(),
-                                         OrdersCheckForm->minimumSizeHint().expandedTo(QSize(240, 160)) + frame);
-        OrdersCheckForm->resize(at.size() - frame);
-        OrdersCheckForm->move(at.topLeft());
+        placeSideWindowBeside(OrdersCheckForm);
         // The window stays open while the manager works: the File and Edit commands' keys (Ctrl+S, Ctrl+Z, F9,
         // Ctrl+Q, ...) and Help work from it as from the main window.
         OrdersCheckForm->addActions(findChild<QMenu*>(QStringLiteral("File1"))->actions());
@@ -40,6 +34,17 @@ void TSQMainForm::CheckOrdersMenuClick()
     OrdersCheckForm->show();
     OrdersCheckForm->raise();
     OrdersCheckForm->activateWindow();
+}
+
+void TSQMainForm::placeSideWindowBeside(QWidget* side)
+{
+    // The window manager's frame is not known before the window is shown: allow for one.
+    const QSize frame(16, 32);
+    const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
+    const QRect at = placeSideWindow(frameGeometry(), side->size() + frame, room, sideWindowKeepClear(),
+                                     side->minimumSizeHint().expandedTo(QSize(240, 160)) + frame);
+    side->resize(at.size() - frame);
+    side->move(at.topLeft());
 }
 
 QList<QRect> TSQMainForm::sideWindowKeepClear() const

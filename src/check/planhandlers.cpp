@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QScreen>
 
 void TSQMainForm::MatchPlanMenuClick()
 {
@@ -14,10 +13,7 @@ void TSQMainForm::MatchPlanMenuClick()
         return;
     if (!MatchPlanForm) {
         MatchPlanForm = new TMatchPlanForm(this);
-        // Placed as the Orders Check is; the window manager's frame is not known before the window is shown.
-        const QSize outer = MatchPlanForm->size() + QSize(16, 32);
-        const QRect room = screen() ? screen()->availableGeometry() : frameGeometry();
-        MatchPlanForm->move(besideMainWindow(frameGeometry(), outer, room));
+        placeSideWindowBeside(MatchPlanForm);
         // The File and Edit commands' keys (Ctrl+S, Ctrl+Z, Ctrl+M, ...) and Help work from it as from the main window.
         MatchPlanForm->addActions(findChild<QMenu*>(QStringLiteral("File1"))->actions());
         MatchPlanForm->addActions(EditMenu->actions());
