@@ -251,8 +251,8 @@ public:
     std::optional<QStringList> SavedLineupLines;
     QString SavedLineupPath; // and the path of that file
     void CheckOrdersMenuClick();
-    // What a side window (the Orders Check, the help) must never cover, in screen coordinates: the squad grid's
-    // line-up columns (Play to Conditionals) and the Lineup Options box.
+    // What a side window (the Orders Check, the Match Plan, the help) must never cover, in screen coordinates: the
+    // squad grid's line-up columns (Play to Conditionals), the Lineup Options box and the title strip with the menus.
     QList<QRect> sideWindowKeepClear() const;
     // Places a side window (the Orders Check, the Match Plan) beside the main window, or where it covers the
     // least of it and none of sideWindowKeepClear().

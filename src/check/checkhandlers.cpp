@@ -7,6 +7,7 @@
 #include "tactics/teamtacticform.h"
 #include "widgets/placement.h"
 #include "widgets/stringgrid.h"
+#include "widgets/titlestrip.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -57,6 +58,9 @@ QList<QRect> TSQMainForm::sideWindowKeepClear() const
                             .intersected(RosterStringGrid->rect());
     out.append(QRect(RosterStringGrid->mapToGlobal(cells.topLeft()), cells.size()));
     out.append(QRect(LUOptionsGroupBox->mapToGlobal(QPoint(0, 0)), LUOptionsGroupBox->size()));
+    // The title strip with the menus: covered, it would leave the manager no way to move the main window or to
+    // reach a command by the mouse.
+    out.append(QRect(TitleStrip->mapToGlobal(QPoint(0, 0)), TitleStrip->size()));
     return out;
 }
 

@@ -1,10 +1,11 @@
 #include "check/orderscheckform.h"
 #include "tactics/editortestutil.h"
-#include "widgets/widgets.h"
 #include "widgets/placement.h"
+#include "widgets/widgets.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTextDocument>
 #include <QToolButton>
@@ -545,9 +546,12 @@ void TestOrdersCheckWindow::sideWindowsLeaveTheLineupInSight()
     const QRect room = w.form->screen()->availableGeometry();
     QVERIFY(room.right() - w.form->frameGeometry().right() < 400 && w.form->frameGeometry().left() - room.left() < 400);
     const QList<QRect> keepClear = w.form->sideWindowKeepClear();
-    QCOMPARE(keepClear.size(), 2);
+    QCOMPARE(keepClear.size(), 3);
     QCOMPARE(keepClear.at(1),
              QRect(w.form->LUOptionsGroupBox->mapToGlobal(QPoint()), w.form->LUOptionsGroupBox->size()));
+    // The title strip with the menus.
+    QVERIFY(keepClear.at(2).contains(w.form->menuWidget()->mapToGlobal(QPoint(20, 10))));
+    QVERIFY(keepClear.at(2).contains(w.form->findChild<QMenuBar*>()->mapToGlobal(QPoint(5, 5))));
     const QPoint playColumn =
         w.form->RosterStringGrid->mapToGlobal(w.form->RosterStringGrid->cellRect(ColPlay, 3).center());
     QVERIFY(keepClear.at(0).contains(playColumn));
