@@ -6,18 +6,7 @@
 
 namespace {
 
-const char* const kLetters[] = {"A", "B", "C"};
-
-QString styleWord(const QString& code)
-{
-    if (code == QLatin1String("p"))
-        return QStringLiteral("passive");
-    if (code == QLatin1String("n"))
-        return QStringLiteral("normal");
-    if (code == QLatin1String("a"))
-        return QStringLiteral("aggressive");
-    return QString();
-}
+const char* const kOrdinals[] = {"1st", "2nd", "3rd"};
 
 QString conditionFields(const Condition& c)
 {
@@ -195,8 +184,8 @@ MatchPlan matchPlan(const OrdersInput& input)
             if (!why.isEmpty()) {
                 const QString order = conditionFields(c.first) + QLatin1Char(',') + conditionFields(c.second) +
                                       QLatin1Char(',') + c.action + QLatin1Char(',') + c.position;
-                plan.unread.append({QStringLiteral("%1, conditional %2").arg(player, QLatin1String(kLetters[i])), order,
-                                    why, 0, int(j), i});
+                plan.unread.append({QStringLiteral("%1, %2 conditional").arg(player, QLatin1String(kOrdinals[i])),
+                                    order, why, 0, int(j), i});
                 continue;
             }
             conditionals.append({int(j), i, player, c, minutesHoldingAt(c.first, c.second, -3, MatchPlan::Scores)});

@@ -129,6 +129,17 @@ bool conditionalCodesKnown(const CellConditional& c, bool mswl)
            (c.position.isEmpty() || conditionalPositions(mswl).contains(c.position));
 }
 
+QString styleWord(const QString& code)
+{
+    if (code == QLatin1String("p"))
+        return QStringLiteral("passive");
+    if (code == QLatin1String("n"))
+        return QStringLiteral("normal");
+    if (code == QLatin1String("a"))
+        return QStringLiteral("aggressive");
+    return QString();
+}
+
 int subsSlot(const QString& subs)
 {
     if (subs.isEmpty())

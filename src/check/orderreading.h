@@ -66,6 +66,9 @@ bool conditionsReadable(const Condition& c1, const Condition& c2);
 bool tacticCodesKnown(const TacticLine& line, const QStringList& strategyCodes);
 bool conditionalCodesKnown(const CellConditional& c, bool mswl);
 
+// "passive", "normal" or "aggressive" for the style codes "p", "n" and "a"; empty for any other code.
+QString styleWord(const QString& code);
+
 // The substitute slot 1..5 a Subs text names, read as saving reads it; 0 for none.
 int subsSlot(const QString& subs);
 // The slot 1..5 an action "S1".."S5" names; 0 for any other action.

@@ -33,17 +33,6 @@ bool isPlayedPosition(const QString& code)
     return playedPositions().contains(code);
 }
 
-QString styleWord(const QString& code)
-{
-    if (code == QLatin1String("p"))
-        return QStringLiteral("passive");
-    if (code == QLatin1String("n"))
-        return QStringLiteral("normal");
-    if (code == QLatin1String("a"))
-        return QStringLiteral("aggressive");
-    return QString();
-}
-
 // A position of the MSWL league that the LGM league does not have.
 bool mswlOnlyPosition(const QString& code)
 {

@@ -341,40 +341,42 @@ void TestMatchPlan::brokenOrdersAreUnread_data()
         << Change([](Orders& o) {
                o.conditionals("Mo Passer", {",,,,,,,", "T,>,abc,,,,C,FW"});
            })
-        << QStringList{"Unread: Mo Passer, conditional B \"T,>,abc,,,,C,FW\": the value \"abc\" of condition 1 is not "
-                       "a whole number from -90 to 90"};
+        << QStringList{
+               "Unread: Mo Passer, 2nd conditional \"T,>,abc,,,,C,FW\": the value \"abc\" of condition 1 is not "
+               "a whole number from -90 to 90"};
     QTest::newRow("a conditional with no value")
         << Change([](Orders& o) { o.conditionals("Mo Passer", {"G,<,,,,,S1,"}); })
-        << QStringList{"Unread: Mo Passer, conditional A \"G,<,,,,,S1,\": condition 1 has no value"};
+        << QStringList{"Unread: Mo Passer, 1st conditional \"G,<,,,,,S1,\": condition 1 has no value"};
     QTest::newRow("a conditional with a half condition")
         << Change([](Orders& o) { o.conditionals("Mo Passer", {"T,>=,60,,<,,S1,"}); })
-        << QStringList{"Unread: Mo Passer, conditional A \"T,>=,60,,<,,S1,\": condition 2 has the operator < but no "
+        << QStringList{"Unread: Mo Passer, 1st conditional \"T,>=,60,,<,,S1,\": condition 2 has the operator < but no "
                        "event"};
     QTest::newRow("a style in LGM")
         << Change([](Orders& o) {
                o.in.mswl = false;
                o.conditionals("Mo Passer", {"T,>=,60,,,,C,a"});
            })
-        << QStringList{"Unread: Mo Passer, conditional A \"T,>=,60,,,,C,a\": it holds an action, position, event or "
+        << QStringList{"Unread: Mo Passer, 1st conditional \"T,>=,60,,,,C,a\": it holds an action, position, event or "
                        "operator the league does not know"};
     QTest::newRow("a conditional with an unknown action")
         << Change([](Orders& o) { o.conditionals("Mo Passer", {"T,>=,60,,,,S9,"}); })
-        << QStringList{"Unread: Mo Passer, conditional A \"T,>=,60,,,,S9,\": it holds an action, position, event or "
+        << QStringList{"Unread: Mo Passer, 1st conditional \"T,>=,60,,,,S9,\": it holds an action, position, event or "
                        "operator the league does not know"};
     QTest::newRow("a winger in LGM")
         << Change([](Orders& o) {
                o.in.mswl = false;
                o.conditionals("Mo Passer", {"T,>=,60,,,,C,WG"});
            })
-        << QStringList{"Unread: Mo Passer, conditional A \"T,>=,60,,,,C,WG\": it holds an action, position, event or "
+        << QStringList{"Unread: Mo Passer, 1st conditional \"T,>=,60,,,,C,WG\": it holds an action, position, event or "
                        "operator the league does not know"};
     QTest::newRow("a conditional without conditions")
         << Change([](Orders& o) { o.conditionals("Mo Passer", {",,,,,,S2,DF"}); })
-        << QStringList{"Unread: Mo Passer, conditional A \",,,,,,S2,DF\": it has an action or position but no complete "
-                       "condition: the league does not know when"};
+        << QStringList{
+               "Unread: Mo Passer, 1st conditional \",,,,,,S2,DF\": it has an action or position but no complete "
+               "condition: the league does not know when"};
     QTest::newRow("conditionals of a player not in the line-up")
         << Change([](Orders& o) { o.conditionals("Ned Bench", {"T,>=,60,,,,C,FW"}); })
-        << QStringList{"Unread: Ned Bench, conditional A \"T,>=,60,,,,C,FW\": Ned Bench is not in the line-up: his "
+        << QStringList{"Unread: Ned Bench, 1st conditional \"T,>=,60,,,,C,FW\": Ned Bench is not in the line-up: his "
                        "conditionals are written nowhere"};
 }
 
@@ -407,7 +409,7 @@ void TestMatchPlan::theListReadsAsTheManagerWrites()
                           "0'-59'  Normal", "60'-89'  Attacking (line 2)",
                           "90'  Stalling (line 1); clashes with "
                           "Attacking (line 2)",
-                          "Unread: Ned Bench, conditional A \",,,,,,C,\": Ned Bench is not in the line-up: his "
+                          "Unread: Ned Bench, 1st conditional \",,,,,,C,\": Ned Bench is not in the line-up: his "
                           "conditionals are written nowhere"}));
 }
 

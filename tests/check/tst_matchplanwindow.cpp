@@ -43,7 +43,7 @@ void chooseScore(TMatchPlanForm* plan, const QString& score)
     selectText(plan->findChild<QComboBox*>(QStringLiteral("ScoreBox")), score);
 }
 
-// The conditional A of a player made in the conditionals editor: "T", ">=", "60", action, position.
+// The 1st conditional of a player made in the conditionals editor: "T", ">=", "60", action, position.
 void timeConditional(Window& w, const QString& player, const QString& op, const QString& value, const QString& action,
                      const QString& position)
 {
@@ -149,7 +149,7 @@ void TestMatchPlanWindow::listFollowsEveryChange()
     // Ben Ashby out of the line-up: his conditional is written nowhere.
     w.pick(w.rowOf("Ben Ashby"), ColPlay, "deselectPlay");
     QCOMPARE(shownLines(plan).last(),
-             QString("Unread: Ben Ashby, conditional A \"T,>,60,,,,S1,\": Ben Ashby is not in the line-up: his "
+             QString("Unread: Ben Ashby, 1st conditional \"T,>,60,,,,S1,\": Ben Ashby is not in the line-up: his "
                      "conditionals are written nowhere"));
     QVERIFY(shownBoxes().isEmpty());
 }
@@ -217,7 +217,7 @@ void TestMatchPlanWindow::enterOnALineGoesToItsPlace()
     QCOMPARE(w.form->RosterStringGrid->currentColumn(), int(ColConditionals));
 
     // The unread conditional of Ben Ashby, the last line: to his cell too.
-    QVERIFY(list->item(list->count() - 1)->text().startsWith("Unread: Ben Ashby, conditional A"));
+    QVERIFY(list->item(list->count() - 1)->text().startsWith("Unread: Ben Ashby, 1st conditional"));
     list->setCurrentRow(list->count() - 1);
     Window::doubleClick(list, list->visualItemRect(list->currentItem()).center());
     QCOMPARE(w.form->RosterStringGrid->currentRow(), w.rowOf("Ben Ashby"));
