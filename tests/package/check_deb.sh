@@ -238,6 +238,8 @@ sleep 0.5
 xdotool type --delay 20 "$home/team.ros"
 xdotool key Return
 for _ in $(seq 50); do xdotool search --onlyvisible --name '^Open Roster File$' >/dev/null || break; sleep 0.1; done
+# The main window active again, as after gio open: its focus (and the ring that shows it) is back where it was.
+xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 screen_shot "$work/open-roster.xwd"
 stop_app
 cmp -s "$work/bare.xwd" "$work/gio-open.xwd" && fail "gio open team.ros showed the bare window, no roster"
