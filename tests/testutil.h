@@ -119,6 +119,17 @@ public:
         form->OpenSubMenu->trigger();
     }
 
+    // Opens the sample line-up RVR3.txt (and so its roster RVR.ros) from the working folder by Open Lineup.
+    void openSampleLineup()
+    {
+        useWorkDir();
+        for (const char* name : {"RVR.ros", "RVR3.txt"})
+            writeBytes(path(QString::fromLatin1(name)), readBytes(sample(QString::fromLatin1(name))));
+        FileDialog::queueAnswer(path(QStringLiteral("RVR3.txt")));
+        form->OpenLineupMenu->trigger();
+        QCOMPARE(form->AbbLabel->text(), QStringLiteral("RVR"));
+    }
+
     template <typename T = QObject> T* find(const QString& name) const
     {
         T* found = form->findChild<T*>(name);

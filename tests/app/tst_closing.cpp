@@ -14,17 +14,6 @@ const QString kLineup = QStringLiteral("The line-up has changed since it was sav
 const QString kArchive = QStringLiteral("Orders not Zipped. Exit Anyway?");
 const QString kBoth = QStringLiteral("The line-up has changed since it was saved.\nOrders not Zipped. Exit Anyway?");
 
-// Opens the sample line-up RVR3.txt (and its roster) from the working folder.
-void openSampleLineup(Window& w)
-{
-    w.useWorkDir();
-    for (const char* name : {"RVR.ros", "RVR3.txt"})
-        writeBytes(w.path(name), readBytes(sample(name)));
-    FileDialog::queueAnswer(w.path("RVR3.txt"));
-    w.form->OpenLineupMenu->trigger();
-    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
-}
-
 // Closes the main window the way `way` names; returns once the close has been handled.
 void closeBy(Window& w, const QString& way)
 {
@@ -81,7 +70,7 @@ void TestClosing::everyWayOutAsksWhatWouldBeLost()
     QFETCH(bool, archiveListed);
     QFETCH(QString, question);
     Window w;
-    openSampleLineup(w);
+    w.openSampleLineup();
     if (lineupChanged)
         w.place(w.rowOf("Tom Adams"), "GK", "a");
     if (archiveListed)
@@ -128,7 +117,7 @@ void TestClosing::enterAndEscapeKeepTheProgramOpen()
 void TestClosing::savedOrUnchangedLineupIsNoLoss()
 {
     Window w;
-    openSampleLineup(w);
+    w.openSampleLineup();
     // A change taken back is no change.
     w.place(w.rowOf("Tom Adams"), "GK", "a");
     QVERIFY(w.form->lineupChangedSinceSaved());

@@ -78,6 +78,29 @@ QWidget* inputOf(QWidget* dialog)
     return dialog;
 }
 
+// Runs `act` on the list named `list` holding `lines`: a list of the main window on its page, with the focus on
+// the page tabs; the team tactics' list in its editor, opened on those tactic lines.
+void withListHolding(Window& w, const QString& list, const QStringList& lines,
+                     const std::function<void(QListWidget*)>& act)
+{
+    if (list == "TeamTacListBox1") {
+        w.form->TacticChanges = lines;
+        whenModal([&](QWidget* d) {
+            auto* form = qobject_cast<TTeamTacticForm*>(d);
+            QApplication::setActiveWindow(form);
+            act(form->TeamTacListBox1);
+            form->reject();
+        });
+        w.form->MatchTacBtnWithColor1->click();
+    } else {
+        auto* l = w.find<QListWidget>(list);
+        w.form->MainPageControl->setCurrentWidget(list == "ZipListBox" ? w.form->SummarySheet : w.form->MainSheet);
+        l->addItems(lines);
+        w.form->MainPageControl->tabBar()->setFocus();
+        act(l);
+    }
+}
+
 } // namespace
 
 class TestKeyboard : public QObject {
@@ -403,21 +426,7 @@ void TestKeyboard::deleteLeavesNothingChosen()
         QTest::keyClick(l, Qt::Key_Delete);
         after = Window::items(l);
     };
-    if (list == "TeamTacListBox1") {
-        w.form->TacticChanges = lines;
-        whenModal([&](QWidget* d) {
-            auto* form = qobject_cast<TTeamTacticForm*>(d);
-            QApplication::setActiveWindow(form);
-            act(form->TeamTacListBox1);
-            form->reject();
-        });
-        w.form->MatchTacBtnWithColor1->click();
-    } else {
-        auto* l = w.find<QListWidget>(list);
-        w.form->MainPageControl->setCurrentWidget(list == "ZipListBox" ? w.form->SummarySheet : w.form->MainSheet);
-        l->addItems(lines);
-        act(l);
-    }
+    withListHolding(w, list, lines, act);
     QCOMPARE(after, QStringList{lines.at(2)});
 }
 
@@ -447,22 +456,7 @@ void TestKeyboard::deleteRemovesTheFramedLine()
         Window::key(Qt::Key_Delete); // nothing is framed now: nothing goes
         afterSecond = Window::items(l);
     };
-    if (list == "TeamTacListBox1") {
-        w.form->TacticChanges = lines;
-        whenModal([&](QWidget* d) {
-            auto* form = qobject_cast<TTeamTacticForm*>(d);
-            QApplication::setActiveWindow(form);
-            act(form->TeamTacListBox1);
-            form->reject();
-        });
-        w.form->MatchTacBtnWithColor1->click();
-    } else {
-        auto* l = w.find<QListWidget>(list);
-        w.form->MainPageControl->setCurrentWidget(list == "ZipListBox" ? w.form->SummarySheet : w.form->MainSheet);
-        l->addItems(lines);
-        w.form->MainPageControl->tabBar()->setFocus();
-        act(l);
-    }
+    withListHolding(w, list, lines, act);
     QCOMPARE(framed, 0);
     QCOMPARE(after, lines.mid(1));
     QCOMPARE(chosen, 0);

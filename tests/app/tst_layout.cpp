@@ -321,11 +321,7 @@ void TestLayout::viewerShowsEveryStarterAtEverySize()
 {
     QFETCH(QSize, outer);
     Window w;
-    w.useWorkDir();
-    for (const char* name : {"RVR.ros", "RVR3.txt"})
-        writeBytes(w.path(name), readBytes(sample(name)));
-    FileDialog::queueAnswer(w.path("RVR3.txt"));
-    w.form->OpenLineupMenu->trigger();
+    w.openSampleLineup();
     w.form->MainPageControl->setCurrentWidget(w.form->LineupSheet);
     w.form->setOuterSize(outer.width(), outer.height());
     settle();

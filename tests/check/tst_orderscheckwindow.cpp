@@ -479,12 +479,7 @@ void TestOrdersCheckWindow::strategiesComeFromTheSettingsFile()
 void TestOrdersCheckWindow::anOpenedLineupIsTheSavedOne()
 {
     Window w;
-    w.useWorkDir();
-    for (const char* name : {"RVR.ros", "RVR3.txt"})
-        writeBytes(w.path(name), readBytes(sample(name)));
-    FileDialog::queueAnswer(w.path("RVR3.txt"));
-    w.form->OpenLineupMenu->trigger();
-    QCOMPARE(w.form->AbbLabel->text(), QString("RVR"));
+    w.openSampleLineup();
     w.form->CheckOrdersMenu->trigger();
     TOrdersCheckForm* check = checkWindow(w);
     QVERIFY2(!shownFindings(check).join(' ').contains("S3"), qPrintable(shownFindings(check).join(", ")));
